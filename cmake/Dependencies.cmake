@@ -1,0 +1,30 @@
+# Every dependency is found one way: CONFIG mode first, pkg-config as the fallback,
+# and always used through an imported target.
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+find_package(CURL REQUIRED)
+find_package(OpenSSL REQUIRED COMPONENTS Crypto)
+find_package(SQLite3 REQUIRED)
+
+find_package(pugixml CONFIG QUIET)
+if(NOT TARGET pugixml::pugixml)
+  pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
+  add_library(pugixml::pugixml ALIAS PkgConfig::PUGIXML)
+endif()
+
+find_package(jsoncpp CONFIG QUIET)
+if(NOT TARGET JsonCpp::JsonCpp)
+  pkg_check_modules(JSONCPP REQUIRED IMPORTED_TARGET jsoncpp)
+  add_library(JsonCpp::JsonCpp ALIAS PkgConfig::JSONCPP)
+endif()
+
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+pkg_check_modules(FREEXL REQUIRED IMPORTED_TARGET freexl)
+
+if(CORVANA_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+endif()
+if(CORVANA_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+  pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+endif()

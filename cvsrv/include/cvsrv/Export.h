@@ -1,0 +1,3 @@
+#pragma once
+
+#define CVSRV_EXPORT __attribute__((visibility("default")))

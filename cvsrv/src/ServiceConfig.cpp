@@ -1,0 +1,47 @@
+#include "cvsrv/ServiceConfig.h"
+
+#include "BuildConfig.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace cvsrv {
+
+namespace {
+
+std::string envOr(const char* name, const char* fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::string(value) : std::string(fallback);
+}
+
+int envPortOr(const char* name, int fallback)
+{
+    const char* value = std::getenv(name);
+    if (!value || !*value)
+        return fallback;
+    char* end = nullptr;
+    const long port = std::strtol(value, &end, 10);
+    return (*end == '\0' && port > 0 && port < 65536) ? static_cast<int>(port) : fallback;
+}
+
+} // namespace
+
+ServiceConfig ServiceConfig::fromEnvironment()
+{
+    ServiceConfig config;
+    config.webHost = envOr("CORVANA_WEB_HOST", kDefaultWebHost);
+    config.webPort = envPortOr("CORVANA_WEB_PORT", kDefaultWebPort);
+    config.namespaceUri = envOr("CORVANA_SERVICE_NAMESPACE", kDefaultServiceNamespace);
+    return config;
+}
+
+MonitorConfig MonitorConfig::fromEnvironment()
+{
+    MonitorConfig config;
+    config.host = envOr("CORVANA_MONITOR_HOST", kDefaultMonitorHost);
+    config.port = envPortOr("CORVANA_MONITOR_PORT", kDefaultMonitorPort);
+    return config;
+}
+
+} // namespace cvsrv
