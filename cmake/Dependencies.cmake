@@ -28,3 +28,5 @@ if(CORVANA_BUILD_BENCH)
   find_package(benchmark REQUIRED)
   pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 endif()
+
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Svg Test)
