@@ -24,6 +24,7 @@ std::string convert(std::string_view text, const std::string& from, const std::s
     iconv_t cd = iconv_open(to.c_str(), from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::string(text);
+    const bool fromUtf8 = isUtf8Name(from);
 
     std::string out;
     out.resize(text.size() * 2 + 16);
@@ -40,8 +41,8 @@ std::string convert(std::string_view text, const std::string& from, const std::s
             dst = out.data() + used;
             outLeft = out.size() - used;
         } else {
-            // An unconvertible or broken sequence: write one "?" and skip one byte, so a
-            // bad byte never loses the rest of the text.
+            // An unconvertible or broken sequence: write one "?" and skip it, so a bad
+            // byte never loses the rest of the text.
             if (outLeft == 0) {
                 const size_t used = out.size() - outLeft;
                 out.resize(out.size() * 2);
@@ -50,8 +51,14 @@ std::string convert(std::string_view text, const std::string& from, const std::s
             }
             *dst++ = '?';
             --outLeft;
+            // One "?" per character: a UTF-8 character the target cannot hold is skipped
+            // whole, with its continuation bytes.
             ++in;
             --inLeft;
+            while (fromUtf8 && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+                ++in;
+                --inLeft;
+            }
         }
     }
     out.resize(out.size() - outLeft);
