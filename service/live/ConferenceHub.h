@@ -41,6 +41,7 @@ struct SimulationSettings {
     std::uint32_t seed = 1;
     bool fast = false;               // every delay shortened, for tests
     double answerProbability = 0.85; // the rest ring out and end in callstate 3
+    double dropProbability = 0.01;   // per joined member at each change of talker
 };
 
 // The live side of the service: every running conference, the call simulation that

@@ -1,0 +1,85 @@
+#include "MonitorRequest.h"
+
+#include "cvsrv/CUtility.h"
+
+#include <json/json.h>
+
+#include <algorithm>
+#include <memory>
+#include <strings.h>
+
+namespace cvservice {
+
+namespace {
+
+constexpr std::size_t kMaxPhone = 32;
+
+std::optional<Json::Value> parseObject(const std::string& text)
+{
+    Json::CharReaderBuilder builder;
+    builder["collectComments"] = false;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value value;
+    std::string errors;
+    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors) || !value.isObject())
+        return std::nullopt;
+    return value;
+}
+
+std::string stringMember(const Json::Value& object, const char* name)
+{
+    const Json::Value& member = object[name];
+    return member.isString() ? member.asString() : std::string();
+}
+
+bool allDigits(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::optional<MonitorRequest> MonitorRequest::parse(const std::string& text)
+{
+    const auto message = parseObject(text);
+    if (!message || !(*message)["key"].isString())
+        return std::nullopt;
+    MonitorRequest request;
+    const std::string key = (*message)["key"].asString();
+    if (key == "verify")
+        request.kind = Kind::Verify;
+    else if (key == "monitor")
+        request.kind = Kind::Monitor;
+    else
+        return request;
+
+    // Clients send the value as a JSON text inside a string; an object is taken too.
+    const Json::Value& value = (*message)["value"];
+    std::optional<Json::Value> fields;
+    if (value.isString())
+        fields = parseObject(value.asString());
+    else if (value.isObject())
+        fields = value;
+    if (fields) {
+        request.regphoneid = stringMember(*fields, "regphoneid");
+        request.timestamp = stringMember(*fields, "timestamp");
+        request.hashcode = stringMember(*fields, "hashcode");
+        request.conferenceid = stringMember(*fields, "conferenceid");
+    }
+    return request;
+}
+
+bool MonitorRequest::signedWith(const std::string& password) const
+{
+    if (regphoneid.empty() || regphoneid.size() > kMaxPhone || timestamp.size() != 14 || !allDigits(timestamp)
+        || hashcode.size() != 32)
+        return false;
+    // Hashed whole rather than through the printf-style helper, whose buffer would cut
+    // a very long password short.
+    const std::string signedText = regphoneid + password + timestamp + CUtility::kHashSalt;
+    char digest[33] = {};
+    CUtility().GetHashCode(signedText.c_str(), digest);
+    return strcasecmp(digest, hashcode.c_str()) == 0;
+}
+
+} // namespace cvservice
