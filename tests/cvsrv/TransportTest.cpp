@@ -1,16 +1,36 @@
+// The HTTP exchange and the request text beyond the per-operation table: framing,
+// capacities, faults, time-outs, cancel, escaping, code pages and length limits.
 #include "cvsrv/CCvService.h"
 
+#include "CodePageGuard.h"
 #include "FakeSoapServer.h"
+#include "RequestChecks.h"
 #include "SoapReplies.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
+
 using corvana::test::CannedReply;
+using corvana::test::dataSetReply;
 using corvana::test::FakeSoapServer;
+using corvana::test::Row;
+using corvana::test::soapEnvelope;
+using corvana::test::soapResponse;
+using corvana::test::soapResult;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
 namespace {
 
 constexpr const char* kNs = "http://svc.test/corvana/";
+constexpr const char* kPhone = "13912345678";
+constexpr const char* kPassword = "pw";
+// "张三" in code page 936.
+constexpr const char* kZhangSanGbk = "\xD5\xC5\xC8\xFD";
 
 cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
 {
@@ -18,19 +38,341 @@ cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
     config.webHost = FakeSoapServer::host();
     config.webPort = server.port();
     config.namespaceUri = kNs;
-    config.connectTimeoutMs = 2000;
-    config.exchangeTimeoutMs = 5000;
+    config.connectTimeoutMs = 5000;
+    config.exchangeTimeoutMs = 10000;
     return config;
+}
+
+// A member-list reply of the given size in bytes exactly, padded inside soap:Body so
+// that cutting even its last byte leaves a document that does not parse.
+std::string memberReplyOfSize(const char* operation, std::size_t size)
+{
+    std::vector<Row> rows;
+    for (int i = 0; rows.size() < 200; ++i)
+        rows.push_back({ { "addressno", std::to_string(i) }, { "addressname", "成员" }, { "phone", "13800000000" } });
+    std::string reply = dataSetReply(kNs, operation, "Table", rows);
+    EXPECT_LT(reply.size(), size);
+    reply.insert(reply.rfind("</soap:Body>"), size - reply.size(), ' ');
+    return reply;
+}
+
+bool isValidUtf8(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6               ? 2
+            : (lead >> 4) == 0xE               ? 3
+            : (lead >> 3) == 0x1E              ? 4
+                                               : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string repeated(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
 }
 
 } // namespace
 
-TEST(Transport, Smoke)
+TEST(Framing, ReplyWithoutContentLengthFailsEvenWhenComplete)
 {
     FakeSoapServer server;
-    server.setReply(CannedReply::ok(corvana::test::soapResult(kNs, "UserClientLogin", "0")));
-    CCvService service(configFor(server));
-    EXPECT_EQ(service.UserClientLogin("1", "2", "3"), 0);
+    CannedReply reply = CannedReply::ok(soapResult(kNs, "UserClientLogin", "0"));
+    reply.framing = CannedReply::Framing::NoLength;
+    server.setReply(reply);
+    EXPECT_EQ(CCvService(configFor(server)).UserClientLogin(kPhone, kPassword, "ip"), 9);
+    std::string text;
+    int rows = 5;
+    EXPECT_EQ(CCvService(configFor(server)).GetConfGroup(kPhone, kPassword, text, rows), -1);
+    EXPECT_EQ(rows, 5);
+}
+
+TEST(Framing, ErrorStatusIsDecodedLikeAnyReply)
+{
+    FakeSoapServer server;
+    CannedReply reply = CannedReply::ok(soapResult(kNs, "UserClientLogin", "4"));
+    reply.status = 500;
+    reply.reason = "Internal Server Error";
+    server.setReply(reply);
+    EXPECT_EQ(CCvService(configFor(server)).UserClientLogin(kPhone, kPassword, "ip"), 4);
+}
+
+TEST(Framing, MalformedReplyGivesTheEmptyResultStatus)
+{
+    FakeSoapServer server;
+    // Holds the result element but never closes the envelope.
+    server.setReply(CannedReply::ok("<?xml version=\"1.0\"?><soap:Envelope xmlns:soap=\"urn:s\"><soap:Body>"
+                                    "<UserClientLoginResponse><UserClientLoginResult>0</UserClientLoginResult>"));
+    EXPECT_EQ(CCvService(configFor(server)).UserClientLogin(kPhone, kPassword, "ip"), 9);
+    EXPECT_EQ(CCvService(configFor(server)).SetMeetCall(kPhone, kPassword, "010"), -1);
+    std::string text = "stale";
+    EXPECT_EQ(CCvService(configFor(server)).GetSysMsgInfo(3, text), 0);
+    EXPECT_EQ(text, "");
+}
+
+TEST(Capacity, ReplyIsCutAtTheOperationsCapacity)
+{
+    constexpr std::size_t kSmall = 40960;
+    FakeSoapServer server;
+    std::string text;
+    int rows = -5;
+
+    // 40,960 bytes is the conference-group member list's limit: a reply of exactly
+    // that size is read whole, one byte more is cut and yields nothing.
+    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientConfGroupMember", kSmall)));
+    EXPECT_EQ(CCvService(configFor(server)).QueryClientConfGroupMember(kPhone, kPassword, "1", text, rows), 0);
+    EXPECT_EQ(rows, 200);
+    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientConfGroupMember", kSmall + 1)));
+    EXPECT_EQ(CCvService(configFor(server)).QueryClientConfGroupMember(kPhone, kPassword, "1", text, rows), 0);
+    EXPECT_EQ(rows, 0);
+    EXPECT_EQ(text, "");
+
+    // The same reply fits the contact-group member list (409,600 bytes).
+    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientAddressGroupMember", kSmall + 1)));
+    EXPECT_EQ(CCvService(configFor(server)).QueryClientAddressGroupMember(kPhone, kPassword, "1", text, rows), 0);
+    EXPECT_EQ(rows, 200);
+}
+
+TEST(Capacity, LargeContactListsFitTheirOwnLimit)
+{
+    FakeSoapServer server;
+    std::vector<Row> rows;
+    for (int i = 0; i < 20000; ++i)
+        rows.push_back({ { "addressno", std::to_string(i) }, { "addressname", "联系人" + std::to_string(i) },
+            { "phone", "139" + std::to_string(10000000 + i) } });
+    const std::string reply = dataSetReply(kNs, "QueryClientAddress", "Table", rows);
+    ASSERT_GT(reply.size(), 409600u);
+    server.setReply(CannedReply::ok(reply));
+    std::string text;
+    int count = 0;
+    EXPECT_EQ(CCvService(configFor(server)).QueryClientAddress(kPhone, kPassword, text, count), 0);
+    EXPECT_EQ(count, 20000);
+    EXPECT_EQ(text.rfind("\r0\r联系人0\r13910000000\r\r\r\r\r\n\r1\r联系人1\r", 0), 0u);
+}
+
+TEST(TimeOut, SlowServerFailsInsteadOfFreezing)
+{
+    FakeSoapServer server;
+    CannedReply slow = CannedReply::ok(soapResult(kNs, "UserClientLogin", "0"));
+    slow.delay = 60s;
+    server.setReply(slow);
+    cvsrv::ServiceConfig config = configFor(server);
+    config.exchangeTimeoutMs = 300;
+
+    const auto start = Clock::now();
+    EXPECT_EQ(CCvService(config).UserClientLogin(kPhone, kPassword, "ip"), 9);
+    std::string text;
+    EXPECT_EQ(CCvService(config).GetClientRoomInfo(kPhone, kPassword, text), -1);
+    EXPECT_LT(Clock::now() - start, 30s);
+}
+
+TEST(TimeOut, TrickleSlowerThanTheExchangeLimitFails)
+{
+    FakeSoapServer server;
+    CannedReply trickle = CannedReply::ok(soapResult(kNs, "SetMeetCall", "0"));
+    trickle.trickleBytes = 4;
+    trickle.trickleInterval = 100ms;
+    server.setReply(trickle);
+    cvsrv::ServiceConfig config = configFor(server);
+    config.exchangeTimeoutMs = 500;
+    EXPECT_EQ(CCvService(config).SetMeetCall(kPhone, kPassword, "010"), 9);
+}
+
+TEST(Cancel, AbortsATransferInProgress)
+{
+    FakeSoapServer server;
+    CannedReply trickle = CannedReply::ok(soapResult(kNs, "GetMeetingStatus", "1"));
+    trickle.trickleBytes = 8;
+    trickle.trickleInterval = 200ms; // the whole reply would take about 10 s
+    server.setReply(trickle);
+    std::atomic<bool> cancel { false };
+
+    const auto start = Clock::now();
+    auto call = std::async(std::launch::async, [&] {
+        std::string text = "stale";
+        const int status = CCvService(configFor(server), &cancel).GetMeetingStatus(kPhone, kPassword, "1", text);
+        return std::make_pair(status, text);
+    });
+    ASSERT_TRUE(server.waitForRequests(1, 10s));
+    std::this_thread::sleep_for(300ms); // part of the reply is on its way
+    cancel = true;
+    ASSERT_EQ(call.wait_for(8s), std::future_status::ready) << "the call ignored the cancel";
+    const auto [status, text] = call.get();
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(text, "");
+    EXPECT_LT(Clock::now() - start, 9s);
+}
+
+TEST(Cancel, AlreadyCancelledCallSendsNothing)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "UserClientLogin", "0")));
+    const std::atomic<bool> cancel { true };
+    EXPECT_EQ(CCvService(configFor(server), &cancel).UserClientLogin(kPhone, kPassword, "ip"), 9);
+    std::string text;
+    EXPECT_EQ(CCvService(configFor(server), &cancel).GetSysMsgInfo(1, text), -1);
+    EXPECT_EQ(text, "发送数据失败!");
+    EXPECT_EQ(server.requestCount(), 0u);
+}
+
+TEST(Escaping, TextValuesCannotBreakTheRequest)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "ClientAddressNew", "0")));
+    std::string text;
+    EXPECT_EQ(CCvService(configFor(server))
+                  .ClientAddressNew(kPhone, kPassword, 1, 0, "A&B <张三>", "1390</phone><x>", "a\"b'c@d", 1, text),
+        0);
     const auto request = server.lastRequest();
-    EXPECT_EQ(request.requestLine, "POST /MeetingWebSevc.asmx HTTP/1.0");
+    EXPECT_NE(request.body.find("<addressName>A&amp;B &lt;张三&gt;</addressName>"), std::string::npos) << request.body;
+    EXPECT_EQ(parameterOf(request, "addressName"), "A&B <张三>");
+    EXPECT_EQ(parameterOf(request, "phone"), "1390</phone><x>");
+    EXPECT_EQ(parameterOf(request, "email"), "a\"b'c@d");
+    EXPECT_EQ(text, "0\r");
+}
+
+TEST(Escaping, FiltersAreInsertedAsTheCallerWroteThem)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapEnvelope("")));
+    std::string text;
+    int rows = 0;
+    const char* where = "meettime &gt;= '2026-01-01' and charge &lt; 5";
+    CCvService(configFor(server)).getUserconference(kPhone, kPassword, where, text, rows);
+    EXPECT_NE(server.lastRequest().body.find(std::string("<where>") + where + "</where>"), std::string::npos);
+    CCvService(configFor(server)).GetUserPhoneCharge(kPhone, kPassword, where, text, rows);
+    EXPECT_NE(server.lastRequest().body.find(std::string("<where>") + where + "</where>"), std::string::npos);
+    CCvService(configFor(server)).GetMeetingRecordFile(kPhone, kPassword, where, text, rows);
+    EXPECT_NE(server.lastRequest().body.find(std::string("<searchCondition>") + where + "</searchCondition>"),
+        std::string::npos);
+}
+
+TEST(CodePage, Cp936TextsAreConvertedOnlyWhereMarked)
+{
+    const CodePageGuard guard("CP936");
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "ClientPrivateInfo", "0")));
+    std::string text;
+    CCvService(configFor(server))
+        .ClientPrivateInfo(kPhone, kPassword, "id", 0, 0, "cid", "e@x", kZhangSanGbk, kZhangSanGbk, kZhangSanGbk,
+            kZhangSanGbk, "100000", "010", "sig", kZhangSanGbk, 0, kZhangSanGbk, text);
+    const auto request = server.lastRequest();
+    for (const char* converted : { "instreet", "incity", "instate", "incountry", "incomment" })
+        EXPECT_EQ(parameterOf(request, converted), "张三") << converted;
+    // contactname travels unconverted, as the service has always received it.
+    EXPECT_NE(request.body.find(std::string("<contactname>") + kZhangSanGbk + "</contactname>"), std::string::npos);
+}
+
+TEST(CodePage, Cp936RepliesAndSignature)
+{
+    const CodePageGuard guard("CP936");
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(dataSetReply(
+        kNs, "GetClientAddressGroup", "ds", { { { "addressgroupid", "3" }, { "addressgroupname", "家人" } } })));
+    std::string text;
+    int rows = 0;
+    // The hash covers the password's code-page bytes, not its UTF-8 form.
+    const std::string password = std::string("pw") + kZhangSanGbk;
+    EXPECT_EQ(CCvService(configFor(server)).GetClientAddressGroup(kPhone, password.c_str(), text, rows), 0);
+    EXPECT_EQ(text, "3\r\xBC\xD2\xC8\xCB\r");
+    const auto request = server.lastRequest();
+    EXPECT_EQ(
+        parameterOf(request, "strMD5Client"), md5Hex(kPhone + password + parameterOf(request, "timeticks") + "QWZRT"));
+
+    server.setReply(CannedReply::ok(soapResult(kNs, "GetSysMsgInfo", "余额不足")));
+    EXPECT_EQ(CCvService(configFor(server)).GetSysMsgInfo(7, text), 0);
+    EXPECT_EQ(text, "\xD3\xE0\xB6\xEE\xB2\xBB\xD7\xE3");
+}
+
+TEST(Limits, ConvertedTextsAreCutOnACharacterBoundary)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapEnvelope("")));
+    std::string text;
+    const std::string topic = repeated("会", 400); // 1,200 bytes
+    CCvService(configFor(server))
+        .createConference(kPhone, kPassword, topic.c_str(), "010", "1", "张三", "t", "ip", 0, 0, 0, 0, 0, text);
+    std::string sent = parameterOf(server.lastRequest(), "inmeettitle");
+    EXPECT_EQ(sent.size(), 1023u);
+    EXPECT_TRUE(isValidUtf8(sent));
+    EXPECT_EQ(topic.rfind(sent, 0), 0u);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "inphoneaddress"), "张三");
+
+    const std::string message = "a" + repeated("短", 400);
+    CCvService(configFor(server)).clientsendmessage(kPhone, kPassword, "1", message.c_str(), "t", text);
+    sent = parameterOf(server.lastRequest(), "inshortmessage");
+    EXPECT_EQ(sent.size(), 1024u);
+    EXPECT_TRUE(isValidUtf8(sent));
+
+    const std::string name = repeated("名", 200);
+    CCvService(configFor(server)).ClientAddressNew(kPhone, kPassword, 1, 0, name.c_str(), "1", "e", 1, text);
+    sent = parameterOf(server.lastRequest(), "addressName");
+    EXPECT_EQ(sent.size(), 510u);
+    EXPECT_TRUE(isValidUtf8(sent));
+
+    // A text within its limit is sent whole, its escapes not counted against it.
+    const std::string exact = repeated("&", 1024);
+    CCvService(configFor(server)).clientsendmessage(kPhone, kPassword, "1", exact.c_str(), "t", text);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "inshortmessage"), exact);
+}
+
+TEST(Statuses, AtoiSemantics)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "SetMessagesender", " 12 codes")));
+    EXPECT_EQ(CCvService(configFor(server)).SetMessagesender(kPhone, kPassword, "s"), 12);
+    server.setReply(CannedReply::ok(soapResult(kNs, "SetMessagesender", "-3")));
+    EXPECT_EQ(CCvService(configFor(server)).SetMessagesender(kPhone, kPassword, "s"), -3);
+}
+
+TEST(Statuses, BalanceBuffersStayAsTheCallerLeftThemOnAServiceCode)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResponse(kNs, "GetClientBalance",
+        { { "GetClientBalanceResult", "1003" }, { "outbalance", "99" }, { "outexptime", "2030-01-01" } })));
+    std::string balance = "keep", expiry = "these";
+    EXPECT_EQ(CCvService(configFor(server)).GetClientBalance(kPhone, kPassword, balance, expiry), 1003);
+    EXPECT_EQ(balance, "keep");
+    EXPECT_EQ(expiry, "these");
+}
+
+TEST(Concurrency, ParallelCallsShareNothing)
+{
+    FakeSoapServer server;
+    server.setHandler([](const corvana::test::RecordedRequest& request) {
+        // Echo the caller's phone number so that each thread can check it got its own answer.
+        return CannedReply::ok(
+            soapResponse(kNs, "GetClientNoteNo", { { "noteNo", parameterOf(request, "inregphoneid") } }));
+    });
+    std::vector<std::future<bool>> calls;
+    for (int t = 0; t < 4; ++t)
+        calls.push_back(std::async(std::launch::async, [&server, t] {
+            bool allRight = true;
+            for (int i = 0; i < 5; ++i) {
+                const std::string phone = "1380000" + std::to_string(t * 10 + i);
+                std::string text;
+                CCvService(configFor(server)).GetClientNoteNo(phone.c_str(), kPassword, text);
+                allRight = allRight && text == phone + "\r";
+            }
+            return allRight;
+        }));
+    for (auto& call : calls)
+        EXPECT_TRUE(call.get());
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 20u);
+    for (const auto& request : requests)
+        EXPECT_EQ(parameterOf(request, "strMD5Client"),
+            md5Hex(parameterOf(request, "inregphoneid") + kPassword + parameterOf(request, "timeticks") + "QWZRT"));
 }

@@ -1,0 +1,542 @@
+// Every operation of CCvService against the fake service: what goes on the wire,
+// how a realistic reply is decoded, what a reply without the expected elements gives
+// and what a failed exchange gives.
+#include "cvsrv/CCvService.h"
+
+#include "FakeSoapServer.h"
+#include "RequestChecks.h"
+#include "SoapReplies.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <sstream>
+
+using corvana::test::CannedReply;
+using corvana::test::dataSetReply;
+using corvana::test::FakeSoapServer;
+using corvana::test::Field;
+using corvana::test::Row;
+using corvana::test::soapEnvelope;
+using corvana::test::soapResponse;
+using corvana::test::soapResult;
+
+namespace {
+
+constexpr const char* kNs = "http://svc.test/corvana/";
+constexpr const char* kPhone = "13912345678";
+constexpr const char* kPassword = "pw#1";
+constexpr const char* kTs = kTimeStampToken;
+constexpr const char* kHash = kHashToken;
+// The value an out int keeps when the operation does not write it.
+constexpr int kUntouched = 77;
+constexpr const char* kSendFailed = "发送数据失败!";
+
+struct Outcome {
+    int status = 0;
+    std::string text;
+    int rows = kUntouched;
+};
+
+// Failure messages name the operation instead of dumping the case's bytes.
+void PrintTo(const struct OperationCase& operation, std::ostream* out);
+
+using Invoke = std::function<int(CCvService&, std::string& text, int& rows)>;
+
+struct OperationCase {
+    ExpectedRequest request;
+    Invoke invoke;
+    std::string reply;
+    Outcome decoded; // from reply
+    Outcome empty; // from an envelope without the expected elements
+    Outcome failed; // when the exchange fails
+};
+
+void PrintTo(const OperationCase& operation, std::ostream* out)
+{
+    *out << operation.request.operation;
+}
+
+std::vector<std::string> namesOf(const std::string& csv)
+{
+    std::vector<std::string> names;
+    std::stringstream stream(csv);
+    for (std::string name; std::getline(stream, name, ',');)
+        names.push_back(name);
+    return names;
+}
+
+// Rows as the service sends them: columns in another order than requested, plus a
+// column nobody asked for. Values carry the column name, the row and Chinese text.
+std::vector<Row> serviceRows(const std::vector<std::string>& fields, int count)
+{
+    std::vector<Row> rows;
+    for (int i = 0; i < count; ++i) {
+        Row row { { "unrequested", "x" } };
+        for (auto it = fields.rbegin(); it != fields.rend(); ++it)
+            row.emplace_back(*it, *it + "值" + std::to_string(i));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The result text the caller must get for serviceRows().
+std::string resultText(const std::vector<std::string>& fields, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text += '\n';
+        for (const std::string& field : fields)
+            text += field + "值" + std::to_string(i) + "\r";
+    }
+    return text;
+}
+
+ExpectedRequest signedRequest(const std::string& operation, std::vector<Field> parameters)
+{
+    return { operation, std::move(parameters), kPhone, kPassword };
+}
+
+// An operation whose reply is one status value.
+OperationCase statusCase(ExpectedRequest request, Invoke invoke, int emptyStatus, int failedStatus)
+{
+    const std::string op = request.operation;
+    return { std::move(request), std::move(invoke), soapResult(kNs, op, "17"), { 17, "", kUntouched },
+        { emptyStatus, "", kUntouched }, { failedStatus, "", kUntouched } };
+}
+
+// A list operation decoding rows of rowTag; withRows when it hands back the row count.
+OperationCase listCase(ExpectedRequest request, Invoke invoke, const std::string& rowTag, const std::string& fields,
+    bool withRows, int failedStatus = -1)
+{
+    const std::vector<std::string> names = namesOf(fields);
+    const std::string op = request.operation;
+    return { std::move(request), std::move(invoke), dataSetReply(kNs, op, rowTag, serviceRows(names, 2)),
+        { 0, resultText(names, 2), withRows ? 2 : kUntouched }, { 0, "", withRows ? 0 : kUntouched },
+        { failedStatus, "", kUntouched } };
+}
+
+// A change operation whose result text is its response element's children.
+OperationCase wrappedCase(
+    ExpectedRequest request, Invoke invoke, const std::vector<Field>& outValues, int failedStatus = -1)
+{
+    std::vector<Field> reversed(outValues.rbegin(), outValues.rend());
+    std::string text;
+    for (const auto& field : outValues)
+        text += field.second + '\r';
+    const std::string op = request.operation;
+    return { std::move(request), std::move(invoke), soapResponse(kNs, op, reversed), { 0, text, kUntouched },
+        { 0, "", kUntouched }, { failedStatus, "", kUntouched } };
+}
+
+OperationCase wrappedCase(ExpectedRequest request, Invoke invoke, const std::string& resultValue, int failedStatus = -1)
+{
+    const std::string op = request.operation;
+    return wrappedCase(std::move(request), std::move(invoke), { { op + "Result", resultValue } }, failedStatus);
+}
+
+constexpr const char* kMemberInfoFields = "clientno,idcard,idtype,sex,contactname,contactid,email,street,city,state,"
+                                          "country,postcode,meetcall,messagesender,comment,modifytime,userid,ipaddress";
+constexpr const char* kCurrentFields = "conferenceid,meettitle,regphoneid,meettime,meetcall,meetphone,"
+                                       "meetphoneaddress,meettype,meetautodialflag,meetsmsflag,meetshutupflag,"
+                                       "meetrecflag,meetpwd";
+constexpr const char* kBookedFields = "conferenceid,meettitle,meettime,meetcall,meetphone,meetphoneaddress,"
+                                      "meetautodialflag,meetsmsflag,meetshutupflag,meetrecflag";
+constexpr const char* kPastFields = "meettime,meettitle,meetcall,meetphone,meetphoneaddress,meetsmsflag,meetrecflag,"
+                                    "meetshutupflag,meetautodialflag,members";
+constexpr const char* kMemberFields = "addressno,addressname,phone";
+
+std::vector<Field> lowerAccount(bool withUserId)
+{
+    std::vector<Field> parameters { { "inregphoneid", kPhone } };
+    if (withUserId)
+        parameters.push_back({ "inuserid", "pcadm" });
+    parameters.push_back({ "timeticks", kTs });
+    parameters.push_back({ "strMD5Client", kHash });
+    return parameters;
+}
+
+const std::vector<Field> kCamelAccount { { "regphoneId", kPhone }, { "userId", "pcadm" }, { "timeStamp", kTs },
+    { "hashCode", kHash } };
+
+std::vector<OperationCase> sessionCases()
+{
+    std::vector<OperationCase> cases;
+    cases.push_back(statusCase(
+        signedRequest("UserClientLogin",
+            { { "inregphoneid", kPhone }, { "inclientpassword", kPassword }, { "inipaddress", "192.168.1.20" },
+                { "inlogincmd", "0" }, { "inuserid", "pcadm" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string&, int&) { return s.UserClientLogin(kPhone, kPassword, "192.168.1.20"); }, 9, 9));
+    cases.push_back(statusCase(
+        signedRequest("ModifytPasswordByPhoneID",
+            { { "inregphoneid", kPhone }, { "inoldpassword", kPassword }, { "innewpassword", "new&pw" },
+                { "inuserid", "pcadm" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string&, int&) { return s.ModifytPasswordByPhoneID(kPhone, kPassword, "new&pw"); }, -1,
+        9));
+    cases.push_back(listCase(
+        signedRequest("GetMemberInfo", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int&) { return s.GetMemberInfo(kPhone, kPassword, text); }, "ds",
+        kMemberInfoFields, false, 9));
+    cases.push_back(wrappedCase(
+        signedRequest("ClientPrivateInfo",
+            { { "inregphoneid", kPhone }, { "inidcard", "110101199001011234" }, { "inidtype", "1" }, { "insex", "2" },
+                { "incontactid", "cid-9" }, { "inemail", "a@b.cn" }, { "instreet", "长安街1号" }, { "incity", "北京" },
+                { "instate", "北京市" }, { "incountry", "中国" }, { "postcode", "100000" },
+                { "inmeetcall", "01088886666" }, { "inmessagesender", "签名" }, { "incomment", "备注" },
+                { "inuserid", "pcadm" }, { "inoprflag", "3" }, { "timeticks", kTs }, { "strMD5Client", kHash },
+                { "contactname", "王五" } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientPrivateInfo(kPhone, kPassword, "110101199001011234", 1, 2, "cid-9", "a@b.cn", "长安街1号",
+                "北京", "北京市", "中国", "100000", "01088886666", "签名", "备注", 3, "王五", text);
+        },
+        "0", 9));
+
+    OperationCase balance { signedRequest("GetClientBalance", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int&) {
+            std::string amount = "b0", expiry = "e0";
+            const int status = s.GetClientBalance(kPhone, kPassword, amount, expiry);
+            text = amount + "|" + expiry;
+            return status;
+        },
+        soapResponse(kNs, "GetClientBalance",
+            { { "outexptime", "2027-06-30" }, { "GetClientBalanceResult", "0" }, { "outbalance", "12.50" } }),
+        { 0, "12.50|2027-06-30", kUntouched }, { -1, "b0|e0", kUntouched }, { -1, "b0|e0", kUntouched } };
+    cases.push_back(balance);
+
+    cases.push_back(statusCase(
+        signedRequest("SetMeetCall",
+            { { "inregphoneid", kPhone }, { "inmeetcal", "02166668888" }, { "inuserid", "pcadm" }, { "timeticks", kTs },
+                { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string&, int&) { return s.SetMeetCall(kPhone, kPassword, "02166668888"); }, -1, 9));
+    cases.push_back(statusCase(
+        signedRequest("SetMessagesender",
+            { { "inregphoneid", kPhone }, { "inmessagesender", "张经理" }, { "inuserid", "pcadm" },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string&, int&) { return s.SetMessagesender(kPhone, kPassword, "张经理"); }, -1, 9));
+    cases.push_back(statusCase(
+        { "TransferAccount",
+            { { "inoutregphoneid", "13700000001" }, { "inoutclientpassword", "payer" },
+                { "intoregphoneid", "13600000002" }, { "inrecharge", "100" }, { "inrechargeadd", "20" },
+                { "inprocessstate", "1" }, { "inremark", "转账" }, { "inuserid", "pcadm" }, { "timeticks", kTs },
+                { "strMD5Client", kHash } },
+            "13700000001", "payer" },
+        [](CCvService& s, std::string&, int&) {
+            return s.TransferAccount("13700000001", "payer", "13600000002", 100, 20, 1, "转账");
+        },
+        -1, 9));
+
+    cases.push_back({ { "GetSysMsgInfo", { { "msgno", "1005" } }, "", "" },
+        [](CCvService& s, std::string& text, int&) { return s.GetSysMsgInfo(1005, text); },
+        soapResult(kNs, "GetSysMsgInfo", "余额不足"), { 0, "余额不足", kUntouched }, { 0, "", kUntouched },
+        { -1, kSendFailed, kUntouched } });
+    cases.push_back({ { "CheckOrUpdatePCClientVersion",
+                          { { "insofttype", "160" }, { "insoftversion", "1.0.3" }, { "inuserid", kPhone },
+                              { "timeticks", kTs } },
+                          "", "" },
+        [](CCvService& s, std::string& text, int&) { return s.CheckOrUpdatePCClientVersion("1.0.3", kPhone, text); },
+        soapResponse(kNs, "CheckOrUpdatePCClientVersion",
+            { { "outdownloadurl", "http://h/corvana;http://h/libcvsrv.so" }, { "outupgradeflag", "1" },
+                { "outsoftversion", "2.1.0" }, { "CheckOrUpdatePCClientVersionResult", "0" } }),
+        { 0, "0\r2.1.0\r1\rhttp://h/corvana;http://h/libcvsrv.so\r", kUntouched }, { 0, "", kUntouched },
+        { -1, kSendFailed, kUntouched } });
+    cases.push_back(listCase(
+        signedRequest("GetClientRoomInfo", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int&) { return s.GetClientRoomInfo(kPhone, kPassword, text); }, "ds",
+        "chairpersonpwd,participantpwd", false));
+    cases.push_back({ signedRequest("ModifyClientRoomInfo",
+                          { { "inregphoneid", kPhone }, { "inroomtype", "0" }, { "inchairpersonpwd", "" },
+                              { "inparticipantpwd", "" }, { "instarttime", "2010-01-01T00:00:00" },
+                              { "inendtime", "2070-01-01T00:00:00" }, { "inoprflag", "0" }, { "inuserid", "pcadm" },
+                              { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string&, int& rows) { return s.ModifyClientRoomInfo(kPhone, kPassword, rows); },
+        soapResult(kNs, "ModifyClientRoomInfo", "3"), { 0, "", 3 }, { 0, "", -1 }, { -1, "", -1 } });
+    cases.push_back(wrappedCase(
+        signedRequest("GetClientNoteNo", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int&) { return s.GetClientNoteNo(kPhone, kPassword, text); },
+        std::vector<Field> { { "noteNo", "106900001234" } }));
+    return cases;
+}
+
+std::vector<OperationCase> conferenceCases()
+{
+    std::vector<OperationCase> cases;
+    cases.push_back(wrappedCase(
+        signedRequest("createConference",
+            { { "inmeetname", "" }, { "inmeettitle", "周会" }, { "inmeetcall", "01088886666" },
+                { "inmeetphone", "13800000001,13800000002" }, { "inphoneaddress", "张三,李四" }, { "inmeettype", "5" },
+                { "inmeettime", "2026-12-08 09:30:00" }, { "inmeetsmsflag", "1" }, { "inmeetrecflag", "2" },
+                { "inautocall", "3" }, { "inshutup", "4" }, { "inuserid", "pcadm" }, { "inregphoneid", kPhone },
+                { "ipaddress", "10.1.2.3" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.createConference(kPhone, kPassword, "周会", "01088886666", "13800000001,13800000002", "张三,李四",
+                "2026-12-08 09:30:00", "10.1.2.3", 1, 2, 3, 4, 5, text);
+        },
+        "88001"));
+    cases.push_back(wrappedCase(
+        signedRequest("ModifyBookConference",
+            { { "inconferenceid", "88001" }, { "inmeetname", "" }, { "inmeettitle", "周会改" },
+                { "inmeetcall", "01088886666" }, { "inmeetphone", "13800000001" }, { "inphoneaddress", "张三" },
+                { "inmeettime", "2026-12-09 10:00:00" }, { "inmeetsmsflag", "1" }, { "inmeetrecflag", "2" },
+                { "inautocallflag", "3" }, { "inshutupflag", "4" }, { "inipaddress", "10.1.2.3" }, { "inoprflag", "2" },
+                { "inuserid", "pcadm" }, { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ModifyBookConference(kPhone, kPassword, "88001", "周会改", "01088886666", "13800000001", "张三",
+                "2026-12-09 10:00:00", "10.1.2.3", 1, 2, 3, 4, 2, text);
+        },
+        "0"));
+    cases.push_back(wrappedCase(
+        signedRequest("ConferenceControl",
+            { { "inconferenceid", "88001" }, { "incommandno", "6" }, { "inphoneid", "13800000001" },
+                { "inuserid", "pcadm" }, { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ConferenceControl(kPhone, kPassword, "88001", 6, "13800000001", text);
+        },
+        "0"));
+    const std::vector<Field> statusBody { { "conferenceid", "88001" }, { "inregphoneid", kPhone }, { "timeticks", kTs },
+        { "strMD5Client", kHash } };
+    cases.push_back(wrappedCase(
+        signedRequest("GetMeetingStatus", statusBody),
+        [](CCvService& s, std::string& text, int&) { return s.GetMeetingStatus(kPhone, kPassword, "88001", text); },
+        "1"));
+    cases.push_back(listCase(
+        signedRequest("GetMeetingMemberStatus", statusBody),
+        [](CCvService& s, std::string& text, int&) {
+            return s.GetMeetingMemberStatus(kPhone, kPassword, "88001", text);
+        },
+        "ds", "phone,phoneaddress,phonetype,callstate,speakstate,speakrequest,activetalker", false));
+    cases.push_back(listCase(
+        signedRequest("Getcurrentconferencelist", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.Getcurrentconferencelist(kPhone, kPassword, text, rows);
+        },
+        "ds", kCurrentFields, true));
+    cases.push_back(listCase(
+        signedRequest("GetSubscribeCurrentConference", lowerAccount(true)),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.GetSubscribeCurrentConference(kPhone, kPassword, text, rows);
+        },
+        "ds", kBookedFields, true));
+    cases.push_back(listCase(
+        signedRequest("GetPastConference", lowerAccount(false)),
+        [](CCvService& s, std::string& text, int& rows) { return s.GetPastConference(kPhone, kPassword, text, rows); },
+        "ds", kPastFields, true));
+    // Filters arrive as the caller wrote them: its entities are decoded by the reader.
+    cases.push_back(listCase(
+        signedRequest("getUserconference",
+            { { "inregphoneid", kPhone }, { "where", "meettime > '2026-01-01'" }, { "inuserid", "pcadm" },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.getUserconference(kPhone, kPassword, "meettime &gt; '2026-01-01'", text, rows);
+        },
+        "ds", "conferenceid,meetcall,meettime,processtime,times,charge,chargeyuan", true));
+    cases.push_back(listCase(
+        signedRequest("GetMeetingRecordFile",
+            { { "inregphoneid", kPhone }, { "searchCondition", "meettime < '2026-12-01'" }, { "inuserid", "pcadm" },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.GetMeetingRecordFile(kPhone, kPassword, "meettime &lt; '2026-12-01'", text, rows);
+        },
+        "ds", "conferenceid,meetcall,meettime,meetrecfile,meettitle", true));
+    return cases;
+}
+
+std::vector<OperationCase> addressBookCases()
+{
+    std::vector<OperationCase> cases;
+    cases.push_back(wrappedCase(
+        signedRequest("ClientAddressNew",
+            { { "regphoneId", kPhone }, { "addressNo", "501" }, { "sex", "1" }, { "addressName", "赵六" },
+                { "phone", "13500000005" }, { "email", "z@x.cn" }, { "userId", "pcadm" }, { "oprFlag", "2" },
+                { "timeStamp", kTs }, { "hashCode", kHash } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressNew(kPhone, kPassword, 501, 1, "赵六", "13500000005", "z@x.cn", 2, text);
+        },
+        "0"));
+    cases.push_back(listCase(
+        signedRequest("QueryClientAddress", kCamelAccount),
+        [](CCvService& s, std::string& text, int& rows) { return s.QueryClientAddress(kPhone, kPassword, text, rows); },
+        "Table", "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname", true));
+    const auto groupChange = [](const char* op, const char* id, const char* name, const char* flag) {
+        return signedRequest(op,
+            { { "ingroupid", id }, { "ingroupname", name }, { "inuserid", "pcadm" }, { "inoprflag", flag },
+                { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } });
+    };
+    cases.push_back(wrappedCase(
+        groupChange("ClientAddressGroup", "31", "家人", "2"),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressGroup(kPhone, kPassword, 31, "家人", 2, text);
+        },
+        "0"));
+    cases.push_back(listCase(
+        signedRequest("GetClientAddressGroup", lowerAccount(false)),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.GetClientAddressGroup(kPhone, kPassword, text, rows);
+        },
+        "ds", "addressgroupid,addressgroupname", true));
+    const auto groupQuery = [](const char* op, const char* id) {
+        return signedRequest(op,
+            { { "regphoneId", kPhone }, { "groupId", id }, { "userId", "pcadm" }, { "timeStamp", kTs },
+                { "hashCode", kHash } });
+    };
+    cases.push_back(listCase(
+        groupQuery("QueryClientAddressGroupMember", "31"),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.QueryClientAddressGroupMember(kPhone, kPassword, "31", text, rows);
+        },
+        "Table", kMemberFields, true));
+    const auto membership = [](const char* op, const char* group, const char* address, const char* flag) {
+        return signedRequest(op,
+            { { "regphoneId", kPhone }, { "groupId", group }, { "addressNo", address }, { "userId", "pcadm" },
+                { "oprFlag", flag }, { "timeStamp", kTs }, { "hashCode", kHash } });
+    };
+    cases.push_back(wrappedCase(
+        membership("ClientAddressGroupMemberNew", "31", "501", "1"),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressGroupMemberNew(kPhone, kPassword, 31, 501, 1, text);
+        },
+        "0"));
+    cases.push_back(listCase(
+        signedRequest("QueryNotAddressGroupMember", kCamelAccount),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.QueryNotAddressGroupMember(kPhone, kPassword, text, rows);
+        },
+        "Table", kMemberFields, true));
+    cases.push_back(wrappedCase(
+        groupChange("ClientConfGroup", "41", "董事会", "1"),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientConfGroup(kPhone, kPassword, 41, "董事会", 1, text);
+        },
+        "0"));
+    cases.push_back(listCase(
+        signedRequest("GetConfGroup", lowerAccount(false)),
+        [](CCvService& s, std::string& text, int& rows) { return s.GetConfGroup(kPhone, kPassword, text, rows); }, "ds",
+        "confgroupid,confgroupname", true));
+    cases.push_back(listCase(
+        groupQuery("QueryClientConfGroupMember", "41"),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.QueryClientConfGroupMember(kPhone, kPassword, "41", text, rows);
+        },
+        "Table", kMemberFields, true));
+    cases.push_back(listCase(
+        signedRequest("QueryNotConfGroupMember", kCamelAccount),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.QueryNotConfGroupMember(kPhone, kPassword, text, rows);
+        },
+        "Table", kMemberFields, true));
+    cases.push_back(wrappedCase(
+        membership("ClientConfGroupMemberNew", "41", "502", "2"),
+        [](CCvService& s, std::string& text, int&) {
+            return s.ClientConfGroupMemberNew(kPhone, kPassword, 41, 502, 2, text);
+        },
+        "0"));
+    cases.push_back(wrappedCase(
+        signedRequest("clientsendmessage",
+            { { "inphonelist", "13800000001,13800000002" }, { "inshortmessage", "明天开会" },
+                { "datetime", "2026-12-08 08:00:00" }, { "inuserid", "pcadm" }, { "inregphoneid", kPhone },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int&) {
+            return s.clientsendmessage(
+                kPhone, kPassword, "13800000001,13800000002", "明天开会", "2026-12-08 08:00:00", text);
+        },
+        std::vector<Field> {
+            { "clientsendmessageResult", "0" }, { "outmsgsendcount", "2" }, { "outblackkeywords", "赌博" } }));
+    cases.push_back(listCase(
+        signedRequest("GetUserPhoneCharge",
+            { { "inregphoneid", kPhone }, { "where", "msgsendtime > '2026-11-01'" }, { "inuserid", "pcadm" },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [](CCvService& s, std::string& text, int& rows) {
+            return s.GetUserPhoneCharge(kPhone, kPassword, "msgsendtime &gt; '2026-11-01'", text, rows);
+        },
+        "ds", "calledid,msgsendtime,origincharge", true));
+    return cases;
+}
+
+std::vector<OperationCase> allCases()
+{
+    std::vector<OperationCase> cases = sessionCases();
+    for (auto part : { conferenceCases(), addressBookCases() })
+        cases.insert(cases.end(), part.begin(), part.end());
+    return cases;
+}
+
+cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
+{
+    cvsrv::ServiceConfig config;
+    config.webHost = FakeSoapServer::host();
+    config.webPort = server.port();
+    config.namespaceUri = kNs;
+    config.connectTimeoutMs = 5000;
+    config.exchangeTimeoutMs = 10000;
+    return config;
+}
+
+Outcome run(const OperationCase& operation, const cvsrv::ServiceConfig& config)
+{
+    CCvService service(config);
+    Outcome outcome;
+    outcome.text = "stale";
+    outcome.rows = kUntouched;
+    outcome.status = operation.invoke(service, outcome.text, outcome.rows);
+    if (outcome.text == "stale")
+        outcome.text.clear(); // operations without an out text
+    return outcome;
+}
+
+void expectOutcome(const Outcome& actual, const Outcome& expected, const char* scenario)
+{
+    SCOPED_TRACE(scenario);
+    EXPECT_EQ(actual.status, expected.status);
+    EXPECT_EQ(actual.text, expected.text);
+    EXPECT_EQ(actual.rows, expected.rows);
+}
+
+class Operation : public testing::TestWithParam<OperationCase> {
+protected:
+    FakeSoapServer m_server;
+};
+
+} // namespace
+
+TEST_P(Operation, SendsItsRequestAndDecodesTheReply)
+{
+    const OperationCase& operation = GetParam();
+    m_server.setReply(CannedReply::ok(operation.reply));
+    expectOutcome(run(operation, configFor(m_server)), operation.decoded, "realistic reply");
+    ASSERT_EQ(m_server.requestCount(), 1u);
+    checkRequest(m_server.lastRequest(), kNs, operation.request);
+}
+
+TEST_P(Operation, ReplyWithoutItsElements)
+{
+    const OperationCase& operation = GetParam();
+    m_server.setReply(CannedReply::ok(soapEnvelope("")));
+    expectOutcome(run(operation, configFor(m_server)), operation.empty, "empty reply");
+    // A fault carries none of the elements either, whatever its HTTP status.
+    m_server.setReply(CannedReply::fault("Server was unable to process request."));
+    expectOutcome(run(operation, configFor(m_server)), operation.empty, "SOAP fault");
+}
+
+TEST_P(Operation, FailedExchange)
+{
+    const OperationCase& operation = GetParam();
+    CannedReply hangUp;
+    hangUp.closeWithoutReply = true;
+    m_server.setReply(hangUp);
+    expectOutcome(run(operation, configFor(m_server)), operation.failed, "closed without reply");
+
+    // A chunked reply has no Content-Length: the exchange counts as failed although the
+    // reply is complete and well-formed.
+    CannedReply chunked = CannedReply::ok(operation.reply);
+    chunked.framing = CannedReply::Framing::Chunked;
+    m_server.setReply(chunked);
+    expectOutcome(run(operation, configFor(m_server)), operation.failed, "chunked reply");
+
+    cvsrv::ServiceConfig refused = configFor(m_server);
+    m_server.stop();
+    expectOutcome(run(operation, refused), operation.failed, "connection refused");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllOperations, Operation, testing::ValuesIn(allCases()),
+    [](const testing::TestParamInfo<OperationCase>& info) { return info.param.request.operation; });
