@@ -298,6 +298,10 @@ bool FakeSoapServer::readRequest(int fd, RecordedRequest& request)
                 wanted = headEnd + 4 + contentLengthOf(request);
                 if (wanted > kMaxRequestBytes)
                     return false;
+                // HTTP/1.1 clients may hold a large body back until they are invited.
+                if (equalsIgnoringCase(request.header("Expect"), "100-continue")
+                    && !sendAll(fd, "HTTP/1.1 100 Continue\r\n\r\n"))
+                    return false;
             }
         }
         if (headEnd != std::string::npos && raw.size() >= wanted) {
