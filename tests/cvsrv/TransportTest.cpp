@@ -194,8 +194,8 @@ TEST(Cancel, AbortsATransferInProgress)
 {
     FakeSoapServer server;
     CannedReply trickle = CannedReply::ok(soapResult(kNs, "GetMeetingStatus", "1"));
-    trickle.trickleBytes = 8;
-    trickle.trickleInterval = 200ms; // the whole reply would take about 10 s
+    trickle.trickleBytes = 4;
+    trickle.trickleInterval = 200ms; // the whole reply would take over 15 s
     server.setReply(trickle);
     std::atomic<bool> cancel { false };
 

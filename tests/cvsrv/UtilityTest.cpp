@@ -1,9 +1,12 @@
+#include "BuildConfig.h"
 #include "CodePageGuard.h"
 #include "TimeStamp.h"
 #include "cvsrv/CUtility.h"
+#include "cvsrv/ServiceConfig.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -162,4 +165,26 @@ TEST(CodePage, SettingIsLibraryWide)
 TEST(TraceHook, WritesNothingAndAnswersTrue)
 {
     EXPECT_TRUE(Log("mylog.txt", "one line"));
+}
+
+TEST(ServiceConfig, EnvironmentOverridesOnlyUsableValues)
+{
+    ::setenv("CORVANA_WEB_HOST", "10.9.8.7", 1);
+    ::setenv("CORVANA_WEB_PORT", "8081", 1);
+    ::setenv("CORVANA_SERVICE_NAMESPACE", "http://other.test/", 1);
+    cvsrv::ServiceConfig config = cvsrv::ServiceConfig::fromEnvironment();
+    EXPECT_EQ(config.webHost, "10.9.8.7");
+    EXPECT_EQ(config.webPort, 8081);
+    EXPECT_EQ(config.namespaceUri, "http://other.test/");
+
+    for (const char* unusable : { "80x", "0", "70000", "-1", "" }) {
+        ::setenv("CORVANA_WEB_PORT", unusable, 1);
+        EXPECT_EQ(cvsrv::ServiceConfig::fromEnvironment().webPort, cvsrv::kDefaultWebPort) << unusable;
+    }
+
+    // A loopback service is always reachable.
+    ::setenv("CORVANA_WEB_HOST", "127.0.0.1", 1);
+    EXPECT_EQ(CUtility().Fun_InternetGetConnectedState(), 1);
+    for (const char* name : { "CORVANA_WEB_HOST", "CORVANA_WEB_PORT", "CORVANA_SERVICE_NAMESPACE" })
+        ::unsetenv(name);
 }
