@@ -1,11 +1,11 @@
 #include "app/PrivateProfile.h"
 
+#include "app/AtomicFile.h"
 #include "app/ResultText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -194,31 +194,11 @@ void PrivateProfile::writeInt(std::string_view section, std::string_view key, in
 
 bool PrivateProfile::save(const QString& path, QString* error) const
 {
-    const auto fail = [error](const QString& message) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
         if (error)
-            *error = message;
+            *error = QStringLiteral("无法创建文件夹 %1").arg(folder);
         return false;
-    };
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return fail(QStringLiteral("无法创建文件夹 %1").arg(info.absolutePath()));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("无法写入 %1: %2").arg(path, file.errorString()));
-    // The file holds passwords: only the owner may read it.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        file.cancelWriting();
-        return fail(QStringLiteral("无法设置 %1 的权限: %2").arg(path, file.errorString()));
     }
-    const std::string content = text();
-    const qint64 written = file.write(content.data(), static_cast<qint64>(content.size()));
-    if (written != static_cast<qint64>(content.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("无法写入 %1: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("无法保存 %1: %2").arg(path, file.errorString()));
-    return true;
+    return AtomicFile::write(path, text(), error);
 }
