@@ -87,11 +87,13 @@ TEST(CallSimulation, MembersRingThenJoinWithTheHostListedFirst)
     EXPECT_EQ(sim.advance(t0).changed.size(), 1u); // the start itself is news
 
     sim.advance(t0 + sim.timings().answerMin - 1ms);
-    for (const LiveMember& each : sim.snapshot(kId)->members)
+    const LiveConference early = *sim.snapshot(kId);
+    for (const LiveMember& each : early.members)
         EXPECT_EQ(each.callstate, 0) << each.phone;
 
     sim.advance(t0 + sim.timings().answerMax);
-    for (const LiveMember& each : sim.snapshot(kId)->members) {
+    const LiveConference joined = *sim.snapshot(kId);
+    for (const LiveMember& each : joined.members) {
         EXPECT_EQ(each.callstate, 1) << each.phone;
         EXPECT_EQ(each.speakstate, 1) << each.phone;
     }
