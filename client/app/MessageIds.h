@@ -28,6 +28,7 @@ inline constexpr int RefreshBookedConferences = WmUser + 92;
 
 // Between other windows.
 inline constexpr int InsertGroupMembers = WmUser + 13; // contacts list -> contacts panel
+inline constexpr int WM_ADDRESSLIST_INSERTCHILD = InsertGroupMembers;
 inline constexpr int AddressBookShowLastGroup = WmUser + 14;
 inline constexpr int AddressBookChanged = WmUser + 26;  // the management window synchronises
 inline constexpr int MeetingListLoaded = WmUser + 54;

@@ -50,15 +50,19 @@ SavedAccount& SavedAccountTable::record(int index)
     return m_records.at(static_cast<std::size_t>(index));
 }
 
+bool SavedAccountTable::hasCurrent() const
+{
+    return m_currentIndex >= 0 && m_currentIndex < m_count;
+}
+
 SavedAccount* SavedAccountTable::current()
 {
-    return m_currentIndex >= 0 && m_currentIndex < m_count ? &m_records[static_cast<std::size_t>(m_currentIndex)]
-                                                           : nullptr;
+    return hasCurrent() ? &m_records[static_cast<std::size_t>(m_currentIndex)] : nullptr;
 }
 
 const SavedAccount* SavedAccountTable::current() const
 {
-    return const_cast<SavedAccountTable*>(this)->current();
+    return hasCurrent() ? &m_records[static_cast<std::size_t>(m_currentIndex)] : nullptr;
 }
 
 LoginPrefill SavedAccountTable::load(const PrivateProfile& profile, bool changeUser)

@@ -43,6 +43,8 @@ public:
     bool save(PrivateProfile& profile, std::string_view signedInAccount) const;
 
 private:
+    bool hasCurrent() const;
+
     int m_currentIndex = 0;
     int m_count = 0;
     std::array<SavedAccount, kCapacity> m_records{};

@@ -11,12 +11,16 @@
 #include "FakeSoapServer.h"
 #include "cvsrv/CCvService.h"
 
+#include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <future>
 #include <mutex>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -461,6 +465,26 @@ private slots:
             QVERIFY(!second.isPrimary());
         }
         QTRY_COMPARE(activations.count(), 1);
+    }
+
+    void aLockLeftByAProcessThatDiedDoesNotBlock()
+    {
+        QTemporaryDir runtime;
+        const QString lockPath = runtime.filePath(QStringLiteral("Corvana.exe.lock"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            QLockFile lock(lockPath);
+            lock.setStaleLockTime(0);
+            ::_exit(lock.tryLock(0) ? 0 : 1); // dies holding the lock file
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(QFile::exists(lockPath));
+
+        SingleInstance next(runtime.path());
+        QVERIFY(next.claim());
+        QVERIFY(next.isPrimary());
     }
 
     void theInstanceRuleEndsWithTheFirstInstance()
