@@ -5,6 +5,7 @@
 #include "app/MemberProfile.h"
 #include "app/SavedAccountTable.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 

@@ -109,6 +109,23 @@ TEST(SessionState, TextsAreBoundedAndAFailedBalanceKeepsTheLastOne)
     EXPECT_EQ(session.balanceResult(), -1);
 }
 
+TEST(SessionState, ANewSignInForgetsWhatTheServiceReportedButNotTheSavedAccounts)
+{
+    SessionState session;
+    session.savedAccounts().recordAttempt("13800138000", "123456", true, false);
+    session.setBalance(0, "9.00", "");
+    session.memberProfile().hostNumber = "800";
+    session.runningConferences().replace({ConferenceRecord{}}, 1);
+    session.addressBook().setContacts({contact(1, "a")}, 1);
+
+    session.clearServiceData();
+    EXPECT_EQ(session.savedAccounts().count(), 1);
+    EXPECT_EQ(session.balance(), "");
+    EXPECT_EQ(session.memberProfile(), MemberProfile{});
+    EXPECT_EQ(session.runningConferences().count(), 0);
+    EXPECT_EQ(session.addressBook().contactCount(), 0);
+}
+
 TEST(ConferenceList, TheCountNeverExceedsTheRecords)
 {
     ConferenceList list;
