@@ -1,0 +1,91 @@
+#include "ConferenceRunner.h"
+
+#include "TimeText.h"
+#include "Utf8Text.h"
+#include "live/ConferenceHub.h"
+#include "store/AccountRepository.h"
+#include "store/ChargeRepository.h"
+#include "store/ConferenceRepository.h"
+
+#include "cvsrv/CUtility.h"
+
+namespace cvservice {
+
+ConferenceRunner::ConferenceRunner(ConferenceRepository& conferences, AccountRepository& accounts,
+                                   ChargeRepository& charges, ConferenceHub& hub)
+    : m_conferences(conferences)
+    , m_accounts(accounts)
+    , m_charges(charges)
+    , m_hub(hub)
+{
+}
+
+std::vector<std::pair<std::string, std::string>> ConferenceRunner::participants(const std::string& phones,
+                                                                                const std::string& names)
+{
+    CUtility utility;
+    std::vector<std::string> phoneItems;
+    std::vector<std::string> nameItems;
+    utility.Split(phones, ",", &phoneItems);
+    utility.Split(names, ",", &nameItems);
+    std::vector<std::pair<std::string, std::string>> out;
+    for (std::size_t i = 0; i < phoneItems.size(); ++i) {
+        const std::string phone = utf8text::trim(phoneItems[i]);
+        if (phone.empty())
+            continue;
+        out.emplace_back(i < nameItems.size() ? utf8text::trim(nameItems[i]) : std::string(), phone);
+    }
+    return out;
+}
+
+void ConferenceRunner::start(const Conference& conference)
+{
+    LiveConference live;
+    live.conferenceId = conference.id;
+    live.owner = conference.owner;
+    live.hostNumber = conference.meetcall;
+    live.title = conference.title;
+    live.autoRecall = conference.autodial != 0;
+    live.muteAll = conference.shutup != 0;
+    live.recording = conference.recflag != 0;
+    live.startedAt = std::chrono::system_clock::now();
+    for (const auto& [name, phone] : participants(conference.meetphone, conference.meetphoneaddress)) {
+        LiveMember member;
+        member.name = name;
+        member.phone = phone;
+        live.members.push_back(std::move(member));
+    }
+    m_conferences.setState(conference.id, ConferenceState::Running);
+    m_hub.start(std::move(live));
+}
+
+void ConferenceRunner::recordEnded(const LiveConference& live)
+{
+    const auto conference = m_conferences.find(live.conferenceId);
+    if (!conference || conference->state != ConferenceState::Running)
+        return;
+    const std::string endtime = timetext::format(std::chrono::system_clock::to_time_t(live.endedAt));
+    int minutes = 0;
+    for (const auto& [phone, seconds] : live.joinedSeconds)
+        minutes += (seconds + 59) / 60;
+
+    ConferenceCharge charge;
+    charge.conferenceid = conference->id;
+    charge.regphoneid = conference->owner;
+    charge.meetcall = conference->meetcall;
+    charge.meettime = conference->meettime;
+    charge.processtime = endtime;
+    charge.times = minutes;
+    charge.charge = static_cast<std::int64_t>(minutes) * kRatePerMinute;
+    m_charges.addConferenceCharge(charge);
+    m_accounts.charge(conference->owner, charge.charge);
+
+    if (live.recordedSeconds > 0) {
+        m_charges.addRecording({conference->id, conference->owner, conference->meetcall, conference->meettime,
+                                conference->title, live.recordedSeconds});
+    }
+    m_conferences.setMembers(conference->id, static_cast<int>(live.members.size()));
+    m_conferences.setState(conference->id, ConferenceState::Ended, endtime);
+}
+
+} // namespace cvservice

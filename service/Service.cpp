@@ -1,0 +1,243 @@
+#include "Service.h"
+
+#include "BookingScheduler.h"
+#include "ConferenceRunner.h"
+#include "ControlEndpoint.h"
+#include "DemoData.h"
+#include "Faults.h"
+#include "OperationTable.h"
+#include "ServiceContext.h"
+#include "SignatureCheck.h"
+#include "SoapEndpoint.h"
+#include "TimeText.h"
+#include "live/ConferenceHub.h"
+#include "live/MonitorServer.h"
+#include "operations/AccountOperations.h"
+#include "operations/AddressBookOperations.h"
+#include "operations/ChargeOperations.h"
+#include "operations/ConferenceOperations.h"
+#include "operations/MessagingOperations.h"
+#include "operations/SessionOperations.h"
+#include "store/AccountRepository.h"
+#include "store/ChargeRepository.h"
+#include "store/ConferenceRepository.h"
+#include "store/ContactRepository.h"
+#include "store/Database.h"
+#include "store/GroupRepository.h"
+#include "store/Schema.h"
+#include "web/WebPages.h"
+
+#include "cvsrv/ServiceConfig.h"
+
+#include <httplib.h>
+
+#include <csignal>
+#include <thread>
+
+namespace cvservice {
+
+namespace {
+
+MonitorFaults::Fault monitorFault(const std::string& name)
+{
+    if (name == "drop")
+        return MonitorFaults::DropConnection;
+    if (name == "split")
+        return MonitorFaults::SplitMessage;
+    if (name == "merge")
+        return MonitorFaults::CoalesceMessages;
+    return MonitorFaults::SendGarbage;
+}
+
+std::string namespaceFor(const ServiceOptions& options)
+{
+    return options.namespaceUri.empty() ? cvsrv::ServiceConfig::fromEnvironment().namespaceUri
+                                        : options.namespaceUri;
+}
+
+} // namespace
+
+struct Service::Impl {
+    explicit Impl(ServiceOptions o)
+        : options(std::move(o))
+        , namespaceUri(namespaceFor(options))
+        , db(options.dbPath)
+        , accounts(db)
+        , conferences(db)
+        , contacts(db)
+        , contactGroups(db, GroupKind::Contact)
+        , confGroups(db, GroupKind::Conference)
+        , charges(db)
+        , hub(SimulationSettings {options.seed, options.fast})
+        , runner(conferences, accounts, charges, hub)
+        , scheduler(conferences, runner, std::chrono::milliseconds(options.fast ? 200 : 1000))
+        , context {db, accounts, conferences, contacts, contactGroups, confGroups, charges, hub, runner, options}
+        , session(context)
+        , account(context)
+        , conference(context)
+        , addressBook(context)
+        , messaging(context)
+        , chargeOps(context)
+        , signatures([this](const std::string& phone) { return accounts.password(phone); },
+                     options.stampWindowSeconds)
+        , faults(options.faults)
+        , endpoint(table, namespaceUri, signatures, faults)
+        , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion))
+        , control(faults)
+        , monitor(hub, [this](const std::string& phone) { return accounts.password(phone); },
+                  monitorOptions(options))
+    {
+    }
+
+    static MonitorServer::Options monitorOptions(const ServiceOptions& options)
+    {
+        MonitorServer::Options m;
+        m.address = options.bindAddress;
+        m.port = static_cast<std::uint16_t>(options.monitorPort);
+        return m;
+    }
+
+    ServiceOptions options;
+    std::string namespaceUri;
+    Database db;
+    AccountRepository accounts;
+    ConferenceRepository conferences;
+    ContactRepository contacts;
+    GroupRepository contactGroups;
+    GroupRepository confGroups;
+    ChargeRepository charges;
+    ConferenceHub hub;
+    ConferenceRunner runner;
+    BookingScheduler scheduler;
+    ServiceContext context;
+    OperationTable table;
+    SessionOperations session;
+    AccountOperations account;
+    ConferenceOperations conference;
+    AddressBookOperations addressBook;
+    MessagingOperations messaging;
+    ChargeOperations chargeOps;
+    SignatureCheck signatures;
+    Faults faults;
+    SoapEndpoint endpoint;
+    WebPages web;
+    ControlEndpoint control;
+    MonitorServer monitor;
+    httplib::Server http;
+    std::thread listener;
+    int httpPort = -1;
+    bool seeded = false;
+    bool started = false;
+    bool stopped = false;
+};
+
+Service::Service(ServiceOptions options)
+    : m_impl(std::make_unique<Impl>(std::move(options)))
+{
+    Impl& d = *m_impl;
+    d.session.install(d.table);
+    d.account.install(d.table);
+    d.conference.install(d.table);
+    d.addressBook.install(d.table);
+    d.messaging.install(d.table);
+    d.chargeOps.install(d.table);
+    d.endpoint.install(d.http);
+    d.web.install(d.http);
+    d.control.install(d.http);
+    const int threads = d.options.threads;
+    d.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
+    d.http.set_payload_max_length(d.options.maxBodyBytes);
+    d.http.set_read_timeout(10, 0);
+    d.http.set_write_timeout(10, 0);
+    d.hub.onEnded([&d](const LiveConference& live) { d.runner.recordEnded(live); });
+    d.faults.forwardMonitorTo([&d](const std::string& name, bool on) {
+        d.monitor.faults().set(monitorFault(name), on);
+    });
+}
+
+Service::~Service()
+{
+    stop();
+}
+
+bool Service::start(std::string& error)
+{
+    Impl& d = *m_impl;
+    // A peer that hangs up while a reply is written must not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    for (const std::string& name : d.options.monitorFaults) {
+        if (!d.faults.setMonitor(name, true)) {
+            error = "unknown monitor fault: " + name;
+            return false;
+        }
+    }
+    try {
+        Schema::migrate(d.db);
+        d.conferences.endAbandoned(timetext::now());
+        if (d.options.demo)
+            d.seeded = DemoData(d.db, d.accounts, d.contacts, d.contactGroups, d.confGroups, d.conferences,
+                                d.charges)
+                           .seedIfEmpty();
+    } catch (const std::exception& failure) {
+        error = std::string("store: ") + failure.what();
+        return false;
+    }
+    if (d.options.httpPort == 0) {
+        d.httpPort = d.http.bind_to_any_port(d.options.bindAddress);
+    } else if (d.http.bind_to_port(d.options.bindAddress, d.options.httpPort)) {
+        d.httpPort = d.options.httpPort;
+    }
+    if (d.httpPort <= 0) {
+        error = "cannot listen on " + d.options.bindAddress + " port " + std::to_string(d.options.httpPort);
+        return false;
+    }
+    if (!d.monitor.start(error)) {
+        d.http.stop();
+        return false;
+    }
+    d.listener = std::thread([&d] { d.http.listen_after_bind(); });
+    d.scheduler.start();
+    d.started = true;
+    return true;
+}
+
+void Service::stop()
+{
+    Impl& d = *m_impl;
+    if (!d.started || d.stopped)
+        return;
+    d.stopped = true;
+    d.http.stop();
+    if (d.listener.joinable())
+        d.listener.join();
+    d.scheduler.stop();
+    d.monitor.stop();
+    d.hub.stop();
+}
+
+int Service::httpPort() const
+{
+    return m_impl->httpPort;
+}
+
+int Service::monitorPort() const
+{
+    return m_impl->monitor.port();
+}
+
+const std::string& Service::namespaceUri() const
+{
+    return m_impl->namespaceUri;
+}
+
+bool Service::demoSeeded() const
+{
+    return m_impl->seeded;
+}
+
+Faults& Service::faults()
+{
+    return m_impl->faults;
+}
+
+} // namespace cvservice

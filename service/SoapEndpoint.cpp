@@ -1,0 +1,238 @@
+#include "SoapEndpoint.h"
+
+#include "ConnectionDropper.h"
+#include "Faults.h"
+#include "OperationTable.h"
+#include "SignatureCheck.h"
+#include "SoapReply.h"
+#include "StatusCodes.h"
+#include "Utf8Text.h"
+
+#include <httplib.h>
+#include <pugixml.hpp>
+
+#include <charconv>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <thread>
+
+namespace cvservice {
+
+namespace {
+
+constexpr const char* kSoapNamespace = "http://schemas.xmlsoap.org/soap/envelope/";
+constexpr const char* kContentType = "text/xml; charset=utf-8";
+constexpr const char* kHostCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-:[]";
+
+struct BadRequest {
+    std::string message;
+};
+
+std::string_view localName(const char* name)
+{
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string_view(colon + 1) : std::string_view(name);
+}
+
+std::string prefixOf(const char* name)
+{
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string(name, colon) : std::string();
+}
+
+// The namespace an element's name is in, following xmlns declarations upwards.
+std::string namespaceOf(pugi::xml_node node)
+{
+    const std::string prefix = prefixOf(node.name());
+    const std::string attribute = prefix.empty() ? "xmlns" : "xmlns:" + prefix;
+    for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent()) {
+        if (const pugi::xml_attribute a = n.attribute(attribute.c_str()))
+            return a.value();
+    }
+    return {};
+}
+
+pugi::xml_node firstElement(pugi::xml_node parent)
+{
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element)
+            return child;
+    }
+    return {};
+}
+
+std::string textOf(pugi::xml_node element)
+{
+    std::string text;
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            text += child.value();
+        else if (child.type() == pugi::node_element)
+            throw BadRequest {std::string("element ") + element.name() + " must hold text only"};
+    }
+    return text;
+}
+
+bool isInt32(const std::string& text)
+{
+    std::string_view view(text);
+    while (!view.empty() && (view.front() == ' ' || view.front() == '\t' || view.front() == '\n' || view.front() == '\r'))
+        view.remove_prefix(1);
+    while (!view.empty() && (view.back() == ' ' || view.back() == '\t' || view.back() == '\n' || view.back() == '\r'))
+        view.remove_suffix(1);
+    if (!view.empty() && view.front() == '+')
+        view.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
+    return !view.empty() && ec == std::errc() && end == view.data() + view.size();
+}
+
+std::string unquote(std::string value)
+{
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+SoapEndpoint::SoapEndpoint(const OperationTable& operations, std::string namespaceUri,
+                           const SignatureCheck& signatures, Faults& faults)
+    : m_operations(operations)
+    , m_namespace(std::move(namespaceUri))
+    , m_signatures(signatures)
+    , m_faults(faults)
+{
+}
+
+void SoapEndpoint::install(httplib::Server& server)
+{
+    server.Post(kPath, [this](const httplib::Request& request, httplib::Response& response) {
+        serve(request, response);
+    });
+}
+
+SoapEndpoint::Answer SoapEndpoint::answer(const std::string& body, const std::string& soapAction,
+                                          const std::string& baseUrl) const
+{
+    std::string operationName;
+    try {
+        pugi::xml_document document;
+        const pugi::xml_parse_result parsed =
+            document.load_buffer(body.data(), body.size(), pugi::parse_default, pugi::encoding_utf8);
+        if (!parsed)
+            throw BadRequest {std::string("the request is not well-formed XML: ") + parsed.description()};
+        const pugi::xml_node envelope = document.document_element();
+        if (localName(envelope.name()) != "Envelope" || namespaceOf(envelope) != kSoapNamespace)
+            throw BadRequest {"the request is not a SOAP 1.1 envelope"};
+        pugi::xml_node body;
+        for (pugi::xml_node child = envelope.first_child(); child; child = child.next_sibling()) {
+            if (child.type() == pugi::node_element && localName(child.name()) == "Body"
+                && namespaceOf(child) == kSoapNamespace)
+                body = child;
+        }
+        const pugi::xml_node call = firstElement(body);
+        if (!call)
+            throw BadRequest {"the envelope has no body element"};
+        operationName = std::string(localName(call.name()));
+        const Operation* operation = m_operations.find(operationName);
+        if (!operation || namespaceOf(call) != m_namespace)
+            throw BadRequest {"Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "."};
+        if (unquote(soapAction) != m_namespace + operationName)
+            throw BadRequest {"Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "."};
+
+        SoapRequest request;
+        request.operation = operationName;
+        request.baseUrl = baseUrl;
+        for (pugi::xml_node child = call.first_child(); child; child = child.next_sibling()) {
+            if (child.type() != pugi::node_element)
+                continue;
+            std::string value = textOf(child);
+            if (!utf8text::isValid(value))
+                throw BadRequest {std::string("element ") + child.name() + " is not valid UTF-8"};
+            request.params.emplace(std::string(localName(child.name())), utf8text::flattenControls(value));
+        }
+        for (const ParamSpec& param : operation->params) {
+            const auto it = request.params.find(param.name);
+            if (it == request.params.end())
+                throw BadRequest {"missing parameter " + param.name};
+            if (param.kind == ParamKind::Integer && !isInt32(it->second))
+                throw BadRequest {"parameter " + param.name + ": Input string was not in a correct format."};
+        }
+        if (operation->signing.kind == SigningSpec::Signed) {
+            const std::string& account = request.text(operation->signing.accountElement);
+            const int status = m_signatures.verify(account, request.text(operation->signing.stampElement),
+                                                   request.text(operation->signing.hashElement),
+                                                   std::time(nullptr));
+            if (status != kOk)
+                return {200, SoapReply::envelope(m_namespace, operationName,
+                                                 SoapReply::result(operationName, status))};
+            request.regphoneid = account;
+        }
+        return {200, SoapReply::envelope(m_namespace, operationName, operation->handler(request))};
+    } catch (const BadRequest& bad) {
+        return {500, SoapReply::fault("soap:Client", bad.message)};
+    } catch (const std::exception& error) {
+        std::cerr << "cvservice: " << operationName << " failed: " << error.what() << std::endl;
+        return {500, SoapReply::fault("soap:Server", "Server was unable to process request.")};
+    }
+}
+
+void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& response) const
+{
+    const HttpFaults faults = m_faults.http();
+    if (faults.delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
+
+    switch (faults.reply) {
+    case HttpFaults::Reply::Normal: break;
+    case HttpFaults::Reply::Drop:
+        ConnectionDropper::drop(request.local_port, request.remote_addr, request.remote_port);
+        return;
+    case HttpFaults::Reply::ServerError:
+        response.status = 500;
+        response.set_content(SoapReply::fault("soap:Server", "Server was unable to process request."),
+                             kContentType);
+        return;
+    case HttpFaults::Reply::Malformed:
+        response.set_content("<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope xmlns:soap=\"", kContentType);
+        return;
+    case HttpFaults::Reply::Chunked: {
+        auto body = std::make_shared<std::string>(SoapReply::fault("soap:Server", "chunked on purpose"));
+        response.set_chunked_content_provider(kContentType, [body](std::size_t offset, httplib::DataSink& sink) {
+            if (offset < body->size())
+                sink.write(body->data() + offset, body->size() - offset);
+            else
+                sink.done();
+            return true;
+        });
+        return;
+    }
+    case HttpFaults::Reply::Truncated: {
+        // Promise a whole reply, send half of it, then close the connection.
+        auto body = std::make_shared<std::string>(SoapReply::fault("soap:Server", "truncated on purpose"));
+        response.set_content_provider(body->size(), kContentType,
+                                      [body](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                          if (offset == 0)
+                                              sink.write(body->data(), body->size() / 2);
+                                          return false;
+                                      });
+        return;
+    }
+    }
+
+    // The Host header names this server in the addresses that replies carry; one
+    // that could not be a host name is not trusted.
+    std::string host = request.get_header_value("Host");
+    if (host.empty() || host.size() > 255 || host.find_first_not_of(kHostCharacters) != std::string::npos)
+        host = "127.0.0.1:" + std::to_string(request.local_port);
+    const std::string baseUrl = "http://" + host;
+    const Answer result = answer(request.body, request.get_header_value("SOAPAction"), baseUrl);
+    response.status = result.httpStatus;
+    response.set_content(result.body, kContentType);
+}
+
+} // namespace cvservice

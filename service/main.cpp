@@ -1,0 +1,41 @@
+#include "Service.h"
+
+#include <csignal>
+#include <iostream>
+
+#include <pthread.h>
+
+// cvservice: the local substitute for the conference web service and monitor server.
+int main(int argc, char** argv)
+{
+    std::string error;
+    const auto options = cvservice::ServiceOptions::parse(argc, argv, error);
+    if (!options) {
+        std::cerr << "cvservice: " << error << "\n" << cvservice::ServiceOptions::usage();
+        return 2;
+    }
+
+    // SIGINT and SIGTERM are taken by sigwait below, so every thread started from
+    // here on must have them blocked.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    cvservice::Service service(*options);
+    if (!service.start(error)) {
+        std::cerr << "cvservice: " << error << std::endl;
+        return 1;
+    }
+    if (service.demoSeeded())
+        std::cerr << "cvservice: demo accounts seeded" << std::endl;
+    std::cout << "http-port " << service.httpPort() << "\n"
+              << "monitor-port " << service.monitorPort() << std::endl;
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    std::cerr << "cvservice: stopping" << std::endl;
+    service.stop();
+    return 0;
+}

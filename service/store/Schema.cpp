@@ -1,0 +1,153 @@
+#include "store/Schema.h"
+
+#include "store/Database.h"
+#include "store/StoreError.h"
+
+#include <string>
+
+namespace cvservice {
+
+namespace {
+
+// Money is kept in hundredths of a yuan; times as local "YYYY-MM-DDThh:mm:ss" text,
+// which sorts and compares chronologically.
+constexpr const char* kVersion1 = R"sql(
+CREATE TABLE accounts (
+    regphoneid TEXT PRIMARY KEY,
+    password TEXT NOT NULL,
+    clientno INTEGER NOT NULL UNIQUE,
+    balance INTEGER NOT NULL DEFAULT 0,
+    expiry TEXT NOT NULL DEFAULT '',
+    idcard TEXT NOT NULL DEFAULT '',
+    idtype INTEGER NOT NULL DEFAULT 1,
+    sex INTEGER NOT NULL DEFAULT 2,
+    contactname TEXT NOT NULL DEFAULT '',
+    contactid TEXT NOT NULL DEFAULT '',
+    email TEXT NOT NULL DEFAULT '',
+    street TEXT NOT NULL DEFAULT '',
+    city TEXT NOT NULL DEFAULT '',
+    state TEXT NOT NULL DEFAULT '',
+    country TEXT NOT NULL DEFAULT '',
+    postcode TEXT NOT NULL DEFAULT '',
+    meetcall TEXT NOT NULL DEFAULT '',
+    messagesender TEXT NOT NULL DEFAULT '',
+    comment TEXT NOT NULL DEFAULT '',
+    modifytime TEXT NOT NULL DEFAULT '',
+    ipaddress TEXT NOT NULL DEFAULT '',
+    chairpersonpwd TEXT NOT NULL DEFAULT '',
+    participantpwd TEXT NOT NULL DEFAULT '',
+    noteno TEXT NOT NULL DEFAULT '1'
+);
+CREATE TABLE contacts (
+    addressno INTEGER PRIMARY KEY AUTOINCREMENT,
+    regphoneid TEXT NOT NULL REFERENCES accounts(regphoneid),
+    addressname TEXT NOT NULL,
+    phone TEXT NOT NULL,
+    sex INTEGER NOT NULL DEFAULT 1,
+    email TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX contacts_owner ON contacts(regphoneid);
+CREATE TABLE contact_groups (
+    groupid INTEGER PRIMARY KEY AUTOINCREMENT,
+    regphoneid TEXT NOT NULL REFERENCES accounts(regphoneid),
+    name TEXT NOT NULL
+);
+CREATE TABLE contact_group_members (
+    groupid INTEGER NOT NULL REFERENCES contact_groups(groupid) ON DELETE CASCADE,
+    addressno INTEGER NOT NULL UNIQUE REFERENCES contacts(addressno) ON DELETE CASCADE,
+    PRIMARY KEY (groupid, addressno)
+);
+CREATE TABLE conf_groups (
+    groupid INTEGER PRIMARY KEY AUTOINCREMENT,
+    regphoneid TEXT NOT NULL REFERENCES accounts(regphoneid),
+    name TEXT NOT NULL
+);
+CREATE TABLE conf_group_members (
+    groupid INTEGER NOT NULL REFERENCES conf_groups(groupid) ON DELETE CASCADE,
+    addressno INTEGER NOT NULL REFERENCES contacts(addressno) ON DELETE CASCADE,
+    PRIMARY KEY (groupid, addressno)
+);
+CREATE TABLE conferences (
+    conferenceid TEXT PRIMARY KEY,
+    regphoneid TEXT NOT NULL REFERENCES accounts(regphoneid),
+    title TEXT NOT NULL DEFAULT '',
+    meettime TEXT NOT NULL,
+    meetcall TEXT NOT NULL,
+    meetphone TEXT NOT NULL DEFAULT '',
+    meetphoneaddress TEXT NOT NULL DEFAULT '',
+    meettype INTEGER NOT NULL DEFAULT 0,
+    autodial INTEGER NOT NULL DEFAULT 0,
+    smsflag INTEGER NOT NULL DEFAULT 0,
+    shutup INTEGER NOT NULL DEFAULT 0,
+    recflag INTEGER NOT NULL DEFAULT 0,
+    meetpwd TEXT NOT NULL DEFAULT '',
+    state INTEGER NOT NULL,
+    endtime TEXT NOT NULL DEFAULT '',
+    members INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX conferences_owner ON conferences(regphoneid, state);
+CREATE TABLE conference_charges (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    conferenceid TEXT NOT NULL,
+    regphoneid TEXT NOT NULL,
+    meetcall TEXT NOT NULL,
+    meettime TEXT NOT NULL,
+    processtime TEXT NOT NULL,
+    times INTEGER NOT NULL,
+    charge INTEGER NOT NULL
+);
+CREATE INDEX conference_charges_owner ON conference_charges(regphoneid);
+CREATE TABLE recordings (
+    conferenceid TEXT PRIMARY KEY,
+    regphoneid TEXT NOT NULL,
+    meetcall TEXT NOT NULL,
+    meettime TEXT NOT NULL,
+    title TEXT NOT NULL,
+    seconds INTEGER NOT NULL
+);
+CREATE TABLE sms_messages (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    regphoneid TEXT NOT NULL,
+    calledid TEXT NOT NULL,
+    message TEXT NOT NULL,
+    msgsendtime TEXT NOT NULL,
+    origincharge INTEGER NOT NULL
+);
+CREATE INDEX sms_messages_owner ON sms_messages(regphoneid);
+CREATE TABLE transfers (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    fromphone TEXT NOT NULL,
+    tophone TEXT NOT NULL,
+    amount INTEGER NOT NULL,
+    processtime TEXT NOT NULL,
+    remark TEXT NOT NULL DEFAULT ''
+);
+CREATE TABLE sequences (
+    name TEXT PRIMARY KEY,
+    value INTEGER NOT NULL
+);
+)sql";
+
+} // namespace
+
+int Schema::version(Database& db)
+{
+    std::lock_guard lock(db.mutex());
+    Statement query(db, "PRAGMA user_version");
+    return query.step() ? static_cast<int>(query.integer(0)) : 0;
+}
+
+void Schema::migrate(Database& db)
+{
+    const int found = version(db);
+    if (found > kCurrentVersion)
+        throw StoreError("the store was written by a newer cvservice (schema " + std::to_string(found) + ")");
+    if (found < 1) {
+        Transaction transaction(db);
+        db.exec(kVersion1);
+        db.exec("PRAGMA user_version = 1");
+        transaction.commit();
+    }
+}
+
+} // namespace cvservice

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace cvservice {
+
+class Database;
+
+// Brings a store of any earlier schema version up to the current one. Versions are
+// kept in SQLite's user_version; each step runs in its own transaction.
+class Schema {
+public:
+    static constexpr int kCurrentVersion = 1;
+    static void migrate(Database& db);
+    static int version(Database& db);
+};
+
+} // namespace cvservice
