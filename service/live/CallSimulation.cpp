@@ -78,8 +78,8 @@ void CallSimulation::start(LiveConference conference, Time now)
     m_conferences.emplace(running.info.conferenceId, std::move(running));
 }
 
-int CallSimulation::control(const std::string& owner, const std::string& conferenceId, int command,
-                            const std::string& phoneId, Time now)
+int CallSimulation::control(
+    const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId, Time now)
 {
     auto found = m_conferences.find(conferenceId);
     if (found == m_conferences.end())
@@ -123,7 +123,8 @@ int CallSimulation::control(const std::string& owner, const std::string& confere
     case kRecordPause:
         if (conference.info.recording) {
             conference.info.recording = false;
-            conference.recorded += std::chrono::duration_cast<std::chrono::milliseconds>(now - conference.recordingSince);
+            conference.recorded
+                += std::chrono::duration_cast<std::chrono::milliseconds>(now - conference.recordingSince);
         }
         break;
     case kEnd:
@@ -248,7 +249,7 @@ LiveConference CallSimulation::view(const Conference& conference) const
 CallSimulation::Member* CallSimulation::findMember(Conference& conference, const std::string& phone)
 {
     auto found = std::find_if(conference.members.begin(), conference.members.end(),
-                              [&](const Member& member) { return member.live.phone == phone; });
+        [&](const Member& member) { return member.live.phone == phone; });
     return found == conference.members.end() ? nullptr : &*found;
 }
 
@@ -280,7 +281,7 @@ void CallSimulation::leave(Conference& conference, Member& member, Time now, int
     if (member.live.callstate == 1) {
         const auto time = std::chrono::duration_cast<std::chrono::milliseconds>(now - member.joinedSince);
         auto entry = std::find_if(conference.joinedTime.begin(), conference.joinedTime.end(),
-                                  [&](const auto& item) { return item.first == member.live.phone; });
+            [&](const auto& item) { return item.first == member.live.phone; });
         if (entry == conference.joinedTime.end())
             conference.joinedTime.emplace_back(member.live.phone, time);
         else

@@ -22,14 +22,14 @@ public:
 
     struct Step {
         std::vector<LiveConference> changed; // changed since the last step, or heartbeat due
-        std::vector<LiveConference> ended;   // ended since the last step, final state
+        std::vector<LiveConference> ended; // ended since the last step, final state
     };
 
     explicit CallSimulation(SimulationSettings settings);
 
     void start(LiveConference conference, Time now);
-    int control(const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId,
-                Time now);
+    int control(
+        const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId, Time now);
 
     // Runs every call event due up to now, in time order.
     Step advance(Time now);
@@ -60,7 +60,7 @@ private:
         Time nextTalk;
         Time nextHeartbeat;
         Time recordingSince;
-        std::chrono::milliseconds recorded{0};
+        std::chrono::milliseconds recorded { 0 };
         std::vector<std::pair<std::string, std::chrono::milliseconds>> joinedTime; // by phone, first-seen order
         bool changed = true;
         bool endReported = false;

@@ -17,8 +17,8 @@ struct ConferenceHub::Impl {
     }
 
     void run();
-    void dispatch(const CallSimulation::Step& step,
-                  const std::vector<std::pair<std::uint64_t, LiveConference>>& firstDeliveries);
+    void dispatch(
+        const CallSimulation::Step& step, const std::vector<std::pair<std::uint64_t, LiveConference>>& firstDeliveries);
 
     // Lock order: mutex before listenersMutex; dispatchMutex is taken with neither held.
     std::mutex mutex;
@@ -61,8 +61,8 @@ void ConferenceHub::start(LiveConference conference)
     m_impl->wake.notify_one();
 }
 
-int ConferenceHub::control(const std::string& owner, const std::string& conferenceId, int command,
-                           const std::string& phoneId)
+int ConferenceHub::control(
+    const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId)
 {
     std::lock_guard lock(m_impl->mutex);
     const int status
@@ -162,8 +162,8 @@ void ConferenceHub::Impl::run()
     }
 }
 
-void ConferenceHub::Impl::dispatch(const CallSimulation::Step& step,
-                                   const std::vector<std::pair<std::uint64_t, LiveConference>>& firstDeliveries)
+void ConferenceHub::Impl::dispatch(
+    const CallSimulation::Step& step, const std::vector<std::pair<std::uint64_t, LiveConference>>& firstDeliveries)
 {
     if (step.changed.empty() && step.ended.empty() && firstDeliveries.empty())
         return;

@@ -18,8 +18,9 @@ std::string trimmed(const std::string& text)
 bool isPhone(const std::string& phone)
 {
     constexpr std::size_t kMaxPhone = 32;
-    return !phone.empty() && phone.size() <= kMaxPhone
-        && std::all_of(phone.begin(), phone.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+'; });
+    return !phone.empty() && phone.size() <= kMaxPhone && std::all_of(phone.begin(), phone.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+';
+    });
 }
 
 } // namespace

@@ -11,9 +11,9 @@ class MonitorFaults {
 public:
     enum Fault {
         DropConnection, // close the connection instead of sending the next message
-        SplitMessage,   // send each message in two parts with a short pause between
+        SplitMessage, // send each message in two parts with a short pause between
         CoalesceMessages, // hold a status message back and send it together with the next one
-        SendGarbage,    // send a block of bytes that is not JSON before each message
+        SendGarbage, // send a block of bytes that is not JSON before each message
         FaultCount
     };
 

@@ -58,24 +58,24 @@ void MonitorSession::close()
 
 void MonitorSession::read()
 {
-    m_socket.async_read_some(asio::buffer(m_readBuffer),
-                             [self = shared_from_this()](const asio::error_code& error, std::size_t length) {
-                                 if (error || self->m_closed) {
-                                     self->close();
-                                     return;
-                                 }
-                                 if (!self->m_splitter.append(std::string_view(self->m_readBuffer.data(), length))) {
-                                     self->close();
-                                     return;
-                                 }
-                                 while (auto object = self->m_splitter.next()) {
-                                     if (self->m_closed)
-                                         return;
-                                     self->handle(*object);
-                                 }
-                                 if (!self->m_closed)
-                                     self->read();
-                             });
+    m_socket.async_read_some(
+        asio::buffer(m_readBuffer), [self = shared_from_this()](const asio::error_code& error, std::size_t length) {
+            if (error || self->m_closed) {
+                self->close();
+                return;
+            }
+            if (!self->m_splitter.append(std::string_view(self->m_readBuffer.data(), length))) {
+                self->close();
+                return;
+            }
+            while (auto object = self->m_splitter.next()) {
+                if (self->m_closed)
+                    return;
+                self->handle(*object);
+            }
+            if (!self->m_closed)
+                self->read();
+        });
 }
 
 void MonitorSession::handle(const std::string& object)
@@ -217,25 +217,25 @@ void MonitorSession::writeNext()
 void MonitorSession::writeChunk(std::size_t index)
 {
     asio::async_write(m_socket, asio::buffer(m_chunks[index]),
-                      [self = shared_from_this(), index](const asio::error_code& error, std::size_t) {
-                          if (error || self->m_closed) {
-                              self->close();
-                              return;
-                          }
-                          const std::size_t next = index + 1;
-                          if (next == self->m_chunks.size()) {
-                              self->finishWriting();
-                          } else if (!self->m_pauseBetweenChunks) {
-                              self->writeChunk(next);
-                          } else {
-                              self->m_pauseTimer.expires_after(self->m_context.options.splitPause);
-                              self->m_pauseTimer.async_wait([self, next](const asio::error_code& waitError) {
-                                  if (waitError || self->m_closed)
-                                      return;
-                                  self->writeChunk(next);
-                              });
-                          }
-                      });
+        [self = shared_from_this(), index](const asio::error_code& error, std::size_t) {
+            if (error || self->m_closed) {
+                self->close();
+                return;
+            }
+            const std::size_t next = index + 1;
+            if (next == self->m_chunks.size()) {
+                self->finishWriting();
+            } else if (!self->m_pauseBetweenChunks) {
+                self->writeChunk(next);
+            } else {
+                self->m_pauseTimer.expires_after(self->m_context.options.splitPause);
+                self->m_pauseTimer.async_wait([self, next](const asio::error_code& waitError) {
+                    if (waitError || self->m_closed)
+                        return;
+                    self->writeChunk(next);
+                });
+            }
+        });
 }
 
 void MonitorSession::finishWriting()

@@ -40,7 +40,7 @@ public:
 private:
     struct Outgoing {
         std::string text;
-        bool status = false;     // a "monitor" message, superseded by a newer one
+        bool status = false; // a "monitor" message, superseded by a newer one
         bool closeAfter = false; // the last message of this connection
     };
 

@@ -9,14 +9,14 @@ namespace cvservice {
 struct SimulationTimings {
     using ms = std::chrono::milliseconds;
 
-    ms answerMin;  // ringing before a member answers
+    ms answerMin; // ringing before a member answers
     ms answerMax;
     ms ringOutMin; // ringing before a member who will not answer gives up
     ms ringOutMax;
-    ms talkMin;    // between changes of the active talker
+    ms talkMin; // between changes of the active talker
     ms talkMax;
-    ms redial;     // before auto recall calls a dropped member again
-    ms heartbeat;  // longest silence towards a watcher of a running conference
+    ms redial; // before auto recall calls a dropped member again
+    ms heartbeat; // longest silence towards a watcher of a running conference
 
     static SimulationTimings forMode(bool fast)
     {

@@ -39,7 +39,7 @@ SimulationSettings settings(double answer, double drop = 0.0)
 const LiveMember& member(const LiveConference& state, const std::string& phone)
 {
     auto found = std::find_if(state.members.begin(), state.members.end(),
-                              [&](const LiveMember& candidate) { return candidate.phone == phone; });
+        [&](const LiveMember& candidate) { return candidate.phone == phone; });
     EXPECT_NE(found, state.members.end()) << phone;
     return *found;
 }
@@ -47,7 +47,7 @@ const LiveMember& member(const LiveConference& state, const std::string& phone)
 bool listed(const LiveConference& state, const std::string& phone)
 {
     return std::any_of(state.members.begin(), state.members.end(),
-                       [&](const LiveMember& candidate) { return candidate.phone == phone; });
+        [&](const LiveMember& candidate) { return candidate.phone == phone; });
 }
 
 // A simulation started at t0 with everyone answering, advanced until all have joined.
@@ -61,10 +61,7 @@ protected:
     }
 
     LiveConference state() { return *sim.snapshot(kId); }
-    int send(int command, const std::string& phoneId = {})
-    {
-        return sim.control(kOwner, kId, command, phoneId, now);
-    }
+    int send(int command, const std::string& phoneId = {}) { return sim.control(kOwner, kId, command, phoneId, now); }
 
     CallSimulation sim { settings(1.0) };
     CallSimulation::Time t0 = CallSimulation::Time() + 1h;
@@ -304,7 +301,7 @@ TEST_F(Running, EndingHangsUpEveryoneAndReportsOnce)
     }
     EXPECT_EQ(ended.recordedSeconds, 3);
     EXPECT_EQ(std::chrono::duration_cast<std::chrono::milliseconds>(ended.endedAt - ended.startedAt),
-              std::chrono::duration_cast<std::chrono::milliseconds>(now - t0));
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - t0));
     const auto joined = [&](const std::string& phone) {
         for (const auto& [each, seconds] : ended.joinedSeconds) {
             if (each == phone)

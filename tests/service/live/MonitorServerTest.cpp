@@ -1,6 +1,6 @@
+#include "MonitorServer.h"
 #include "ConferenceHub.h"
 #include "MonitorMessages.h"
-#include "MonitorServer.h"
 #include "RawClient.h"
 
 #include <gtest/gtest.h>
@@ -126,10 +126,12 @@ TEST_F(MonitorServerTest, WatchesTheConferenceThroughChangesUntilItEnds)
     }));
 
     ASSERT_EQ(hub->control(kOwner, kId, 9, ""), 0);
-    const auto last = until(*client, [](const Json::Value& message) { return message["conferencestate"].asInt() != 1; });
+    const auto last
+        = until(*client, [](const Json::Value& message) { return message["conferencestate"].asInt() != 1; });
     ASSERT_TRUE(last);
     EXPECT_EQ((*last)["conferencestate"].asInt(), 2);
-    EXPECT_EQ((*last)["phonelist"].asString(), std::string("主持人|") + kOwner + "|2|1|0,张三|13900000001|2|2|0,李四|13900000002|2|2|0");
+    EXPECT_EQ((*last)["phonelist"].asString(),
+        std::string("主持人|") + kOwner + "|2|1|0,张三|13900000001|2|2|0,李四|13900000002|2|2|0");
     EXPECT_TRUE(client->closedByServer());
 }
 
@@ -200,7 +202,7 @@ TEST_F(MonitorServerTest, ClientMessagesInPiecesTogetherAndAmidGarbage)
 
     // Garbage, a stray brace that opens nothing, then two messages in one send.
     client.send(std::string("\x00\xff garbage ]} {oops ", 19) + "{\"key\":\"hello\"}" + verify
-                + RawClient::monitorText(kOwner, kId));
+        + RawClient::monitorText(kOwner, kId));
     answer = client.message();
     ASSERT_TRUE(answer);
     EXPECT_EQ((*answer)["value"].asString(), MonitorMessages::kVerified);
@@ -303,7 +305,8 @@ TEST_F(MonitorServerTest, APortInUseIsReported)
 {
     MonitorServer::Options options;
     options.port = server->port();
-    MonitorServer second(*hub, [](const std::string&) { return std::nullopt; }, options);
+    MonitorServer second(
+        *hub, [](const std::string&) { return std::nullopt; }, options);
     std::string error;
     EXPECT_FALSE(second.start(error));
     EXPECT_NE(error.find(std::to_string(server->port())), std::string::npos) << error;

@@ -71,7 +71,8 @@ std::optional<Json::Value> RawClient::message(std::chrono::milliseconds timeout)
                 return value;
             continue;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left
+            = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return std::nullopt;
         const auto bytes = receive(left);
@@ -85,29 +86,30 @@ bool RawClient::closedByServer(std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto bytes = receive(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()));
+        const auto bytes = receive(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()));
         if (bytes && bytes->empty())
             return true;
     }
     return false;
 }
 
-std::string RawClient::verifyText(const std::string& regphoneid, const std::string& password,
-                                  const std::string& timestamp)
+std::string RawClient::verifyText(
+    const std::string& regphoneid, const std::string& password, const std::string& timestamp)
 {
     char hash[33] = {};
-    CUtility().EncodeMd5(hash, "%s%s%s%s", regphoneid.c_str(), password.c_str(), timestamp.c_str(),
-                         CUtility::kHashSalt);
+    CUtility().EncodeMd5(
+        hash, "%s%s%s%s", regphoneid.c_str(), password.c_str(), timestamp.c_str(), CUtility::kHashSalt);
     char text[512];
     std::snprintf(text, sizeof text,
-                  "{\"key\":\"verify\",\"value\":\"{\\\"regphoneid\\\":\\\"%s\\\",\\\"timestamp\\\":\\\"%s\\\","
-                  "\\\"hashcode\\\":\\\"%s\\\"}\"}",
-                  regphoneid.c_str(), timestamp.c_str(), hash);
+        "{\"key\":\"verify\",\"value\":\"{\\\"regphoneid\\\":\\\"%s\\\",\\\"timestamp\\\":\\\"%s\\\","
+        "\\\"hashcode\\\":\\\"%s\\\"}\"}",
+        regphoneid.c_str(), timestamp.c_str(), hash);
     return text;
 }
 
 std::string RawClient::monitorText(const std::string& regphoneid, const std::string& conferenceid)
 {
-    return "{\"key\":\"monitor\",\"value\":\"{\\\"regphoneid\\\":\\\"" + regphoneid
-        + "\\\",\\\"conferenceid\\\":\\\"" + conferenceid + "\\\"}\"}";
+    return "{\"key\":\"monitor\",\"value\":\"{\\\"regphoneid\\\":\\\"" + regphoneid + "\\\",\\\"conferenceid\\\":\\\""
+        + conferenceid + "\\\"}\"}";
 }

@@ -31,8 +31,8 @@ public:
 
     void close();
 
-    static std::string verifyText(const std::string& regphoneid, const std::string& password,
-                                  const std::string& timestamp = "20261207130000");
+    static std::string verifyText(
+        const std::string& regphoneid, const std::string& password, const std::string& timestamp = "20261207130000");
     static std::string monitorText(const std::string& regphoneid, const std::string& conferenceid);
 
 private:
