@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <sstream>
 
 using corvana::test::CannedReply;
@@ -461,6 +462,26 @@ std::vector<OperationCase> allCases()
     return cases;
 }
 
+// The largest reply each operation accepts; 40,960 bytes unless listed.
+std::size_t capacityOf(const std::string& operation)
+{
+    static const std::map<std::string, std::size_t> kLarger { { "GetMeetingStatus", 4096000 },
+        { "GetMeetingMemberStatus", 4096000 }, { "GetPastConference", 4096000 }, { "getUserconference", 4096000 },
+        { "GetMeetingRecordFile", 4096000 }, { "QueryClientAddress", 8096000 },
+        { "QueryClientAddressGroupMember", 409600 }, { "QueryNotAddressGroupMember", 4096000 },
+        { "QueryNotConfGroupMember", 4096000 }, { "GetUserPhoneCharge", 4096000 } };
+    const auto found = kLarger.find(operation);
+    return found == kLarger.end() ? 40960 : found->second;
+}
+
+// The reply grown to size bytes with blanks inside soap:Body, so that losing even its
+// last byte leaves a document that does not parse.
+std::string padded(std::string reply, std::size_t size)
+{
+    reply.insert(reply.rfind("</soap:Body>"), size - reply.size(), ' ');
+    return reply;
+}
+
 cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
 {
     cvsrv::ServiceConfig config;
@@ -516,6 +537,16 @@ TEST_P(Operation, ReplyWithoutItsElements)
     // A fault carries none of the elements either, whatever its HTTP status.
     m_server.setReply(CannedReply::fault("Server was unable to process request."));
     expectOutcome(run(operation, configFor(m_server)), operation.empty, "SOAP fault");
+}
+
+TEST_P(Operation, ReplyUpToItsCapacity)
+{
+    const OperationCase& operation = GetParam();
+    const std::size_t capacity = capacityOf(operation.request.operation);
+    m_server.setReply(CannedReply::ok(padded(operation.reply, capacity)));
+    expectOutcome(run(operation, configFor(m_server)), operation.decoded, "reply of the whole capacity");
+    m_server.setReply(CannedReply::ok(padded(operation.reply, capacity + 1)));
+    expectOutcome(run(operation, configFor(m_server)), operation.empty, "reply one byte too long");
 }
 
 TEST_P(Operation, FailedExchange)

@@ -43,19 +43,6 @@ cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
     return config;
 }
 
-// A member-list reply of the given size in bytes exactly, padded inside soap:Body so
-// that cutting even its last byte leaves a document that does not parse.
-std::string memberReplyOfSize(const char* operation, std::size_t size)
-{
-    std::vector<Row> rows;
-    for (int i = 0; rows.size() < 200; ++i)
-        rows.push_back({ { "addressno", std::to_string(i) }, { "addressname", "成员" }, { "phone", "13800000000" } });
-    std::string reply = dataSetReply(kNs, operation, "Table", rows);
-    EXPECT_LT(reply.size(), size);
-    reply.insert(reply.rfind("</soap:Body>"), size - reply.size(), ' ');
-    return reply;
-}
-
 bool isValidUtf8(const std::string& text)
 {
     std::size_t i = 0;
@@ -120,29 +107,6 @@ TEST(Framing, MalformedReplyGivesTheEmptyResultStatus)
     std::string text = "stale";
     EXPECT_EQ(CCvService(configFor(server)).GetSysMsgInfo(3, text), 0);
     EXPECT_EQ(text, "");
-}
-
-TEST(Capacity, ReplyIsCutAtTheOperationsCapacity)
-{
-    constexpr std::size_t kSmall = 40960;
-    FakeSoapServer server;
-    std::string text;
-    int rows = -5;
-
-    // 40,960 bytes is the conference-group member list's limit: a reply of exactly
-    // that size is read whole, one byte more is cut and yields nothing.
-    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientConfGroupMember", kSmall)));
-    EXPECT_EQ(CCvService(configFor(server)).QueryClientConfGroupMember(kPhone, kPassword, "1", text, rows), 0);
-    EXPECT_EQ(rows, 200);
-    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientConfGroupMember", kSmall + 1)));
-    EXPECT_EQ(CCvService(configFor(server)).QueryClientConfGroupMember(kPhone, kPassword, "1", text, rows), 0);
-    EXPECT_EQ(rows, 0);
-    EXPECT_EQ(text, "");
-
-    // The same reply fits the contact-group member list (409,600 bytes).
-    server.setReply(CannedReply::ok(memberReplyOfSize("QueryClientAddressGroupMember", kSmall + 1)));
-    EXPECT_EQ(CCvService(configFor(server)).QueryClientAddressGroupMember(kPhone, kPassword, "1", text, rows), 0);
-    EXPECT_EQ(rows, 200);
 }
 
 TEST(Capacity, LargeContactListsFitTheirOwnLimit)

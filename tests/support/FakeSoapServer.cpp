@@ -3,12 +3,14 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <stdexcept>
@@ -18,8 +20,6 @@ namespace corvana::test {
 
 namespace {
 
-// Every blocking step polls in slices this long so that stop() is noticed quickly.
-constexpr int kPollSliceMs = 20;
 // A request larger than this is refused (the connection is closed), so a broken
 // client cannot make the test process grow without bound.
 constexpr std::size_t kMaxRequestBytes = 64u * 1024u * 1024u;
@@ -120,9 +120,14 @@ CannedReply CannedReply::fault(std::string faultString, int status)
 
 FakeSoapServer::FakeSoapServer()
 {
+    m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_wakeFd < 0)
+        throw std::runtime_error("FakeSoapServer: eventfd() failed");
     m_listenFd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (m_listenFd < 0)
+    if (m_listenFd < 0) {
+        ::close(m_wakeFd);
         throw std::runtime_error("FakeSoapServer: socket() failed");
+    }
     const int yes = 1;
     ::setsockopt(m_listenFd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in address {};
@@ -133,6 +138,7 @@ FakeSoapServer::FakeSoapServer()
     if (::bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(m_listenFd, 64) != 0
         || ::getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         ::close(m_listenFd);
+        ::close(m_wakeFd);
         throw std::runtime_error("FakeSoapServer: cannot listen on 127.0.0.1");
     }
     m_port = ntohs(address.sin_port);
@@ -148,6 +154,9 @@ void FakeSoapServer::stop()
 {
     if (m_stopping.exchange(true))
         return;
+    // The event stays signalled: every wait, current or future, ends at once.
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(m_wakeFd, &one, sizeof one);
     m_changed.notify_all();
     if (m_acceptThread.joinable())
         m_acceptThread.join();
@@ -160,6 +169,19 @@ void FakeSoapServer::stop()
         connection.thread.join();
     ::close(m_listenFd);
     m_listenFd = -1;
+    ::close(m_wakeFd);
+    m_wakeFd = -1;
+}
+
+int FakeSoapServer::waitUntilReady(int fd, short events) const
+{
+    pollfd waiting[2] = { { fd, events, 0 }, { m_wakeFd, POLLIN, 0 } };
+    const int ready = ::poll(waiting, 2, -1);
+    if (ready < 0)
+        return errno == EINTR ? 0 : -1;
+    if (waiting[1].revents || m_stopping)
+        return 0;
+    return waiting[0].revents ? 1 : 0;
 }
 
 void FakeSoapServer::setReply(CannedReply reply)
@@ -219,8 +241,7 @@ std::size_t FakeSoapServer::finishedConnections() const
 void FakeSoapServer::acceptLoop()
 {
     while (!m_stopping) {
-        pollfd waiting { m_listenFd, POLLIN, 0 };
-        if (::poll(&waiting, 1, kPollSliceMs) <= 0)
+        if (waitUntilReady(m_listenFd, POLLIN) <= 0)
             continue;
         const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0)
@@ -308,11 +329,10 @@ bool FakeSoapServer::readRequest(int fd, RecordedRequest& request)
             request.body = raw.substr(headEnd + 4, wanted - headEnd - 4);
             return true;
         }
-        pollfd waiting { fd, POLLIN, 0 };
-        const int ready = ::poll(&waiting, 1, kPollSliceMs);
-        if (ready < 0 && errno != EINTR)
+        const int ready = waitUntilReady(fd, POLLIN);
+        if (ready < 0)
             return false;
-        if (ready <= 0)
+        if (ready == 0)
             continue;
         const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
         if (got <= 0)
@@ -335,11 +355,10 @@ bool FakeSoapServer::sendAll(int fd, std::string_view data)
     while (!data.empty()) {
         if (m_stopping)
             return false;
-        pollfd waiting { fd, POLLOUT, 0 };
-        const int ready = ::poll(&waiting, 1, kPollSliceMs);
-        if (ready < 0 && errno != EINTR)
+        const int ready = waitUntilReady(fd, POLLOUT);
+        if (ready < 0)
             return false;
-        if (ready <= 0)
+        if (ready == 0)
             continue;
         const ssize_t sent = ::send(fd, data.data(), data.size(), MSG_NOSIGNAL);
         if (sent < 0) {

@@ -107,9 +107,13 @@ private:
     void sendReply(int fd, const CannedReply& reply);
     bool sendAll(int fd, std::string_view data);
     bool pause(std::chrono::milliseconds duration);
+    // 1 when fd is ready for events, 0 when the server is stopping (or a signal
+    // interrupted the wait), -1 on error.
+    int waitUntilReady(int fd, short events) const;
     CannedReply replyFor(const RecordedRequest& request);
 
     int m_listenFd = -1;
+    int m_wakeFd = -1; // signalled by stop()
     int m_port = 0;
     std::atomic<bool> m_stopping { false };
     std::thread m_acceptThread;
