@@ -286,6 +286,12 @@ TEST(Limits, ConvertedTextsAreCutOnACharacterBoundary)
     EXPECT_EQ(sent.size(), 510u);
     EXPECT_TRUE(isValidUtf8(sent));
 
+    // Unconverted texts have no limit of their own: a body of 400,000 bytes goes out whole.
+    const std::string phones = repeated("13800000000,", 33000);
+    CCvService(configFor(server))
+        .createConference(kPhone, kPassword, "t", "010", phones.c_str(), "n", "t", "ip", 0, 0, 0, 0, 0, text);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "inmeetphone"), phones);
+
     // A text within its limit is sent whole, its escapes not counted against it.
     const std::string exact = repeated("&", 1024);
     CCvService(configFor(server)).clientsendmessage(kPhone, kPassword, "1", exact.c_str(), "t", text);
