@@ -39,6 +39,11 @@ class Artwork {
 public:
     enum class State { Normal, Hover, Pressed, Disabled };
 
+    // Registers the pictures with Qt's resource system. The skin is a static library, so
+    // the linker would otherwise drop them; every entry point here calls it, and so do
+    // the controls whose style sheets name pictures.
+    static void ensureResources();
+
     static bool contains(const QString& name);
     static QString resourcePath(const QString& name); // empty when there is no such picture
     static QSize naturalSize(const QString& name); // the SVG's own size; empty when unknown

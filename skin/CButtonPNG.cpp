@@ -79,7 +79,8 @@ QColor CButtonPNG::textColor() const
         return active && m_activeColor.isValid() ? m_activeColor : m_normalColor;
     // Without chosen colours the caption follows its picture: light text on the brand blue.
     const QString picture = shownPicture();
-    const bool onBrand = picture.startsWith(QStringLiteral("button-primary")) || picture.endsWith(QStringLiteral("-alt"));
+    const bool onBrand
+        = picture.startsWith(QStringLiteral("button-primary")) || picture.endsWith(QStringLiteral("-alt"));
     return onBrand ? skin::palette::TextOnBrand : skin::palette::Text;
 }
 

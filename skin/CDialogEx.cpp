@@ -5,6 +5,7 @@
 #include "skin/Fonts.h"
 #include "skin/Palette.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -178,6 +179,9 @@ void CDialogEx::updateMask()
 {
     // Rounded corners without relying on a compositor for translucency.
     if (m_placement == Placement::Child || !isWindow())
+        return;
+    // Platforms without window shapes (offscreen rendering) only warn about masks.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), CornerRadius, CornerRadius);

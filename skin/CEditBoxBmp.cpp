@@ -11,7 +11,7 @@ CEditBoxBmp::CEditBoxBmp(QWidget* parent)
     setFrame(false);
     setStyleSheet(QStringLiteral("CEditBoxBmp { background: transparent; border: none; color: %1;"
                                  " selection-background-color: %2; }")
-            .arg(skin::palette::Text.name(), skin::palette::BrandLight.name()));
+                      .arg(skin::palette::Text.name(), skin::palette::BrandLight.name()));
     setBackgroundPicture(QString::fromLatin1(skin::names::EditFrame));
 }
 

@@ -35,6 +35,6 @@ void CEditBoxEx::applyStyle()
                                  " padding: 2px 6px; min-height: 20px; selection-background-color: %5; }"
                                  "CEditBoxEx:focus { border-color: %3; }"
                                  "CEditBoxEx:disabled { color: %6; }")
-            .arg(m_background.name(), m_frame.name(), m_focusFrame.name(), skin::palette::Text.name(),
-                skin::palette::BrandLight.name(), skin::palette::TextDisabled.name()));
+                      .arg(m_background.name(), m_frame.name(), m_focusFrame.name(), skin::palette::Text.name(),
+                          skin::palette::BrandLight.name(), skin::palette::TextDisabled.name()));
 }

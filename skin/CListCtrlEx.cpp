@@ -92,11 +92,12 @@ CListCtrlEx::CListCtrlEx(QWidget* parent)
     setMouseTracking(true);
     setFrameShape(QFrame::NoFrame);
     setStyleSheet(QStringLiteral("CListCtrlEx { background: %1; border: 1px solid %2; outline: none; }")
-            .arg(skin::palette::Surface.name(), skin::palette::Border.name()));
+                      .arg(skin::palette::Surface.name(), skin::palette::Border.name()));
     setItemHeight(22);
     skin::ScrollBar::attach(this);
     connect(this, &QTableWidget::itemChanged, this, &CListCtrlEx::onItemChanged);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CListCtrlEx::onHeaderClicked);
+    // The header flips its own sort indicator on a click; the rows follow the indicator.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &CListCtrlEx::onSortIndicatorChanged);
 }
 
 CListCtrlEx::~CListCtrlEx() = default;
@@ -355,7 +356,9 @@ void CListCtrlEx::sortRows(int column, Qt::SortOrder order)
     }
     if (newSelected >= 0)
         selectRow(newSelected);
+    m_sorting = true;
     horizontalHeader()->setSortIndicator(column, order);
+    m_sorting = false;
 }
 
 void CListCtrlEx::onItemChanged(QTableWidgetItem* changed)
@@ -372,15 +375,10 @@ void CListCtrlEx::onItemChanged(QTableWidgetItem* changed)
     emit itemCheckChanged(changed->row(), checked);
 }
 
-void CListCtrlEx::onHeaderClicked(int column)
+void CListCtrlEx::onSortIndicatorChanged(int column, Qt::SortOrder order)
 {
-    if (!m_sortByHeader)
-        return;
-    const QHeaderView* header = horizontalHeader();
-    const Qt::SortOrder order = header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::AscendingOrder
-        ? Qt::DescendingOrder
-        : Qt::AscendingOrder;
-    sortRows(column, order);
+    if (m_sortByHeader && !m_sorting)
+        sortRows(column, order);
 }
 
 void CListCtrlEx::mouseMoveEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHeaderView>
 #include <QList>
 #include <QTableWidget>
 #include <QVariant>
@@ -75,10 +76,11 @@ protected:
 private:
     QTableWidgetItem* cell(int row, int column);
     void onItemChanged(QTableWidgetItem* item);
-    void onHeaderClicked(int column);
+    void onSortIndicatorChanged(int column, Qt::SortOrder order);
 
     bool m_checkBoxes = false;
     bool m_sortByHeader = false;
+    bool m_sorting = false;
     int m_hoverRow = -1;
     QColor m_evenColor;
     QColor m_oddColor;

@@ -45,10 +45,11 @@ void HeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalI
     painter->drawLine(rect.topRight() + QPoint(0, 5), rect.bottomRight() - QPoint(0, 6));
 
     const QAbstractItemModel* source = model();
-    const QString text = source ? source->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
-    const QVariant alignmentData = source ? source->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole) : QVariant();
-    const Qt::Alignment alignment
-        = alignmentData.isValid() ? Qt::Alignment(alignmentData.toInt()) : defaultAlignment();
+    const QString text
+        = source ? source->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
+    const QVariant alignmentData
+        = source ? source->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole) : QVariant();
+    const Qt::Alignment alignment = alignmentData.isValid() ? Qt::Alignment(alignmentData.toInt()) : defaultAlignment();
     QRect textRect = rect.adjusted(6, 0, -6, -1);
     const bool sorted = isSortIndicatorShown() && sortIndicatorSection() == logicalIndex;
     if (sorted)

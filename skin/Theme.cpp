@@ -1,5 +1,6 @@
 #include "skin/Theme.h"
 
+#include "skin/Artwork.h"
 #include "skin/Fonts.h"
 #include "skin/Palette.h"
 
@@ -10,11 +11,15 @@
 namespace skin {
 
 namespace {
-    QString css(const QColor& colour) { return colour.name(QColor::HexRgb); }
+QString css(const QColor& colour)
+{
+    return colour.name(QColor::HexRgb);
+}
 } // namespace
 
 void Theme::apply(QApplication& app)
 {
+    Artwork::ensureResources();
     // Fusion draws the same on every desktop, so the skinned pictures always sit on
     // the same frames and metrics.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
