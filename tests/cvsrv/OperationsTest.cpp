@@ -30,13 +30,15 @@ constexpr const char* kPhone = "13912345678";
 constexpr const char* kPassword = "pw#1";
 constexpr const char* kTs = kTimeStampToken;
 constexpr const char* kHash = kHashToken;
-// The value an out int keeps when the operation does not write it.
+// What out-parameters hold before the call: an operation that has them must empty or
+// fill them; one without them leaves these values.
 constexpr int kUntouched = 77;
+constexpr const char* kNoText = "no text out-parameter";
 constexpr const char* kSendFailed = "发送数据失败!";
 
 struct Outcome {
     int status = 0;
-    std::string text;
+    std::string text = kNoText;
     int rows = kUntouched;
 };
 
@@ -104,8 +106,8 @@ ExpectedRequest signedRequest(const std::string& operation, std::vector<Field> p
 OperationCase statusCase(ExpectedRequest request, Invoke invoke, int emptyStatus, int failedStatus)
 {
     const std::string op = request.operation;
-    return { std::move(request), std::move(invoke), soapResult(kNs, op, "17"), { 17, "", kUntouched },
-        { emptyStatus, "", kUntouched }, { failedStatus, "", kUntouched } };
+    return { std::move(request), std::move(invoke), soapResult(kNs, op, "17"), { 17, kNoText, kUntouched },
+        { emptyStatus, kNoText, kUntouched }, { failedStatus, kNoText, kUntouched } };
 }
 
 // A list operation decoding rows of rowTag; withRows when it hands back the row count.
@@ -252,7 +254,7 @@ std::vector<OperationCase> sessionCases()
                               { "inendtime", "2070-01-01T00:00:00" }, { "inoprflag", "0" }, { "inuserid", "pcadm" },
                               { "timeticks", kTs }, { "strMD5Client", kHash } }),
         [](CCvService& s, std::string&, int& rows) { return s.ModifyClientRoomInfo(kPhone, kPassword, rows); },
-        soapResult(kNs, "ModifyClientRoomInfo", "3"), { 0, "", 3 }, { 0, "", -1 }, { -1, "", -1 } });
+        soapResult(kNs, "ModifyClientRoomInfo", "3"), { 0, kNoText, 3 }, { 0, kNoText, -1 }, { -1, kNoText, -1 } });
     cases.push_back(wrappedCase(
         signedRequest("GetClientNoteNo", lowerAccount(true)),
         [](CCvService& s, std::string& text, int&) { return s.GetClientNoteNo(kPhone, kPassword, text); },
@@ -497,11 +499,7 @@ Outcome run(const OperationCase& operation, const cvsrv::ServiceConfig& config)
 {
     CCvService service(config);
     Outcome outcome;
-    outcome.text = "stale";
-    outcome.rows = kUntouched;
     outcome.status = operation.invoke(service, outcome.text, outcome.rows);
-    if (outcome.text == "stale")
-        outcome.text.clear(); // operations without an out text
     return outcome;
 }
 
