@@ -64,8 +64,10 @@ struct CannedReply {
 // tests and benchmarks of SOAP clients. It records every request and answers each
 // with a canned reply: the queued one-shot replies first (in order), then the
 // handler's answer if a handler is set, else the default reply (200 with an empty
-// body until setReply is called). Every connection is served on its own thread and
-// closed after one reply. All members may be called from any thread.
+// body until setReply is called). Every connection is served on its own thread (the
+// handler runs there) and closed after one reply. A request body is read by its
+// Content-Length; "Expect: 100-continue" is answered. All members may be called from
+// any thread.
 class FakeSoapServer {
 public:
     using Handler = std::function<CannedReply(const RecordedRequest&)>;
