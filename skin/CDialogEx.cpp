@@ -22,7 +22,7 @@ constexpr int TitleButtonMargin = 4;
 CDialogEx::CDialogEx(QWidget* parent, Placement placement)
     : QDialog(parent)
     , m_placement(placement)
-    , m_background(QString::fromLatin1(skin::names::FaceDialog))
+    , m_background(placement == Placement::Window ? QString::fromLatin1(skin::names::FaceDialog) : QString())
 {
     if (placement == Placement::Child)
         setWindowFlags(Qt::Widget);
@@ -107,7 +107,8 @@ void CDialogEx::minimiseButtonClicked()
 void CDialogEx::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_placement == Placement::Child && !skin::Artwork::contains(m_background)) {
+    // A page without a face of its own sits on the plain face colour.
+    if (!skin::Artwork::contains(m_background)) {
         painter.fillRect(rect(), skin::palette::Face);
         return;
     }
@@ -153,6 +154,17 @@ void CDialogEx::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         m_following = false;
     QDialog::mouseReleaseEvent(event);
+}
+
+void CDialogEx::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Escape belong to the window a page sits in: a page must not close
+    // itself when the user presses Escape in one of its edits.
+    if (m_placement == Placement::Child) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CDialogEx::resizeEvent(QResizeEvent* event)

@@ -18,8 +18,11 @@ class CButtonPNG;
 //  - closeButton() is the window's control 1001: a picture button at the top right of
 //    the title band that runs closeButtonClicked() (reject() unless a window says
 //    otherwise); minimiseButton() sits left of it.
-//  - Placement::Child makes a page embedded in another window: no frame of its own,
-//    and a press on it moves the window it sits in.
+//  - Placement::Child makes a page embedded in another window: no frame, no title
+//    band and the plain face colour unless it is given a background; a press on it
+//    moves the window it sits in, and Enter and Escape go to that window.
+//
+// Widgets and pictures are GUI-thread only.
 class CDialogEx : public QDialog {
     Q_OBJECT
 
@@ -57,6 +60,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void placeTitleButtons();

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
@@ -51,6 +52,7 @@ private slots:
     void fontsAskForCjkFamilies();
     void dialogFaceDrags();
     void dialogCloseButtonCancels();
+    void pageLeavesEscapeToItsWindow();
     void pictureButtonPicturesAndCaptionColours();
     void checkBoxTogglesAndEmits();
     void linkOpensItsAddress();
@@ -199,6 +201,26 @@ void SkinControlsTest::dialogCloseButtonCancels()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toInt(), static_cast<int>(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
+}
+
+void SkinControlsTest::pageLeavesEscapeToItsWindow()
+{
+    CDialogEx window;
+    window.resize(300, 200);
+    auto* page = new CDialogEx(&window, CDialogEx::Placement::Child);
+    page->setGeometry(0, 40, 300, 160);
+    QCOMPARE(page->titleBandHeight(), 0);
+    auto* edit = new QLineEdit(page);
+    window.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    edit->setFocus();
+
+    QSignalSpy pageFinished(page, &QDialog::finished);
+    QSignalSpy windowFinished(&window, &QDialog::finished);
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QCOMPARE(pageFinished.count(), 0);
+    QVERIFY(page->isVisibleTo(&window));
+    QCOMPARE(windowFinished.count(), 1);
 }
 
 void SkinControlsTest::pictureButtonPicturesAndCaptionColours()

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -220,7 +221,7 @@ QImage artworkSheet(int width)
     const QStringList frames { QStringLiteral("button-primary"), QStringLiteral("button-secondary"),
         QStringLiteral("tab"), QStringLiteral("edit-frame"), QStringLiteral("edit-search") };
     const int rows = 4;
-    QImage sheet(width, 40 * rows + 40 * rows + 280, QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(width, 40 * rows + 40 * rows + 130, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(93, 185, 255));
     QPainter painter(&sheet);
     const Artwork::State states[rows]
@@ -258,11 +259,14 @@ QImage renderSkinGallery()
         window->show();
         QApplication::processEvents();
         QImage shot = window->grab().toImage();
-        // The window system clips the corners with the mask; do the same for the picture.
+        // On screen the window's shape rounds the corners; do the same for the picture.
         QImage clipped(shot.size(), QImage::Format_ARGB32_Premultiplied);
         clipped.fill(Qt::transparent);
         QPainter painter(&clipped);
-        painter.setClipRegion(window->mask().isEmpty() ? QRegion(shot.rect()) : window->mask());
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath face;
+        face.addRoundedRect(QRectF(shot.rect()), 8, 8);
+        painter.setClipPath(face);
         painter.drawImage(0, 0, shot);
         shots.push_back(clipped);
         window->hide();
