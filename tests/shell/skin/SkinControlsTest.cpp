@@ -491,9 +491,10 @@ void SkinControlsTest::reportListUsesColourHooks()
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     const QImage shot = list.viewport()->grab().toImage();
-    const int x = 60;
-    const int row0 = list.rowViewportPosition(0) + 4;
-    const int row1 = list.rowViewportPosition(1) + 4;
+    const qreal dpr = shot.devicePixelRatio();
+    const int x = qRound(60 * dpr);
+    const int row0 = qRound((list.rowViewportPosition(0) + 4) * dpr);
+    const int row1 = qRound((list.rowViewportPosition(1) + 4) * dpr);
     QCOMPARE(shot.pixelColor(x, row0), QColor(0, 200, 0));
     QCOMPARE(shot.pixelColor(x, row1), QColor(0, 0, 255));
 }
