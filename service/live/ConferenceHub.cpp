@@ -10,6 +10,20 @@
 
 namespace cvservice {
 
+namespace {
+
+// A listener that throws (a store that cannot write, say) loses that one call; the
+// simulation's thread and every other listener go on.
+void callSafely(const ConferenceHub::Listener& listener, const LiveConference& conference)
+{
+    try {
+        listener(conference);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
 struct ConferenceHub::Impl {
     explicit Impl(SimulationSettings settings)
         : simulation(settings)
@@ -179,17 +193,17 @@ void ConferenceHub::Impl::dispatch(
     // client that reloads its lists on the end no longer sees it running.
     for (const LiveConference& conference : step.ended) {
         for (const Listener& listener : ended)
-            listener(conference);
+            callSafely(listener, conference);
     }
     for (const auto& [token, conference] : firstDeliveries) {
         auto subscriber = current.find(token);
         if (subscriber != current.end())
-            subscriber->second.second(conference);
+            callSafely(subscriber->second.second, conference);
     }
     for (const LiveConference& conference : step.changed) {
         for (const auto& [token, subscriber] : current) {
             if (subscriber.first == conference.conferenceId)
-                subscriber.second(conference);
+                callSafely(subscriber.second, conference);
         }
     }
 }

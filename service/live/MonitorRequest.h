@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,10 @@ struct MonitorRequest {
     // Whether hashcode is the signature of regphoneid and timestamp with this password,
     // made the way every request to the service is signed.
     bool signedWith(const std::string& password) const;
+
+    // Whether the time stamp (local time, as clients take it) lies within windowSeconds
+    // of now; a window of 0 accepts any well-formed time stamp.
+    bool stampedWithin(long windowSeconds, std::time_t now) const;
 };
 
 } // namespace cvservice

@@ -28,6 +28,7 @@ public:
         std::uint16_t port = 8802; // 0 picks a free port; port() tells which
         std::chrono::milliseconds splitPause { 50 };
         std::chrono::milliseconds verifyTimeout { 30000 }; // connections that never verify are closed
+        long stampWindowSeconds = 0; // accepted drift of a verify time stamp; 0 = any
         std::size_t maxConnections = 1024;
     };
 

@@ -4,6 +4,8 @@
 #include "MonitorMessages.h"
 #include "MonitorRequest.h"
 
+#include <ctime>
+
 namespace cvservice {
 
 namespace {
@@ -96,7 +98,8 @@ void MonitorSession::verify(const MonitorRequest& request)
     bool accepted = false;
     try {
         const auto password = m_context.passwordLookup(request.regphoneid);
-        accepted = password && request.signedWith(*password);
+        accepted = password && request.signedWith(*password)
+            && request.stampedWithin(m_context.options.stampWindowSeconds, std::time(nullptr));
     } catch (...) {
         // A store that cannot answer refuses like an unknown account; the server goes on.
         accepted = false;

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <stdexcept>
 #include <vector>
 
 using namespace cvservice;
@@ -104,11 +105,13 @@ TEST(ConferenceHub, StoreHearsOfTheEndOnceAndBeforeAnyWatcher)
     EXPECT_FALSE(watcherSawEndBeforeStore);
 }
 
-TEST(ConferenceHub, NewWatchersHearTheCurrentStateAndNothingAfterLeaving)
+TEST(ConferenceHub, WatchersHearTheCurrentStateAndNothingAfterLeaving)
 {
     Recorder recorder;
     Recorder later;
     ConferenceHub hub(fast());
+    // A store that fails must not silence the watchers nor stop the hub's thread.
+    hub.onEnded([](const LiveConference&) { throw std::runtime_error("disk full"); });
     hub.start(conference());
     const auto token = hub.subscribe(kId, [&](const LiveConference& state) { recorder.add("watcher", state); });
     ASSERT_TRUE(recorder.waitFor([](const auto& events) { return !events.empty(); }));

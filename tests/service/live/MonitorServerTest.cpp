@@ -3,6 +3,8 @@
 #include "MonitorMessages.h"
 #include "RawClient.h"
 
+#include "cvsrv/CUtility.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,8 +48,16 @@ protected:
 
         MonitorServer::Options options;
         options.port = 0;
+        server = makeServer(options);
+        std::string error;
+        ASSERT_TRUE(server->start(error)) << error;
+        ASSERT_NE(server->port(), 0);
+    }
+
+    std::unique_ptr<MonitorServer> makeServer(const MonitorServer::Options& options)
+    {
         const std::map<std::string, std::string> passwords { { kOwner, kPassword }, { kOther, "other" } };
-        server = std::make_unique<MonitorServer>(
+        return std::make_unique<MonitorServer>(
             *hub,
             [passwords](const std::string& regphoneid) -> std::optional<std::string> {
                 auto found = passwords.find(regphoneid);
@@ -56,9 +66,6 @@ protected:
                 return found->second;
             },
             options);
-        std::string error;
-        ASSERT_TRUE(server->start(error)) << error;
-        ASSERT_NE(server->port(), 0);
     }
 
     void TearDown() override
@@ -154,6 +161,7 @@ TEST_F(MonitorServerTest, RefusedVerificationKeepsTheConnectionForAnotherTry)
              RawClient::verifyText("13899999999", kPassword),
              RawClient::verifyText(kOwner, kPassword, "2026120713000"),
              RawClient::verifyText(kOwner, kPassword, "2026120713000x"),
+             RawClient::verifyText(kOwner, kPassword, "20261332130000"),
              wrongHash.substr(0, wrongHash.find("hashcode")) + "hashcode\\\":\\\"\\\"}\"}",
              std::string(R"({"key":"verify","value":"not json"})"),
              std::string(R"({"key":"verify"})"),
@@ -168,6 +176,28 @@ TEST_F(MonitorServerTest, RefusedVerificationKeepsTheConnectionForAnotherTry)
     const auto answer = client.message();
     ASSERT_TRUE(answer);
     EXPECT_EQ((*answer)["value"].asString(), MonitorMessages::kVerified);
+}
+
+TEST_F(MonitorServerTest, AServerWithATimeWindowRefusesStaleTimeStamps)
+{
+    MonitorServer::Options options;
+    options.port = 0;
+    options.stampWindowSeconds = 600;
+    auto strict = makeServer(options);
+    std::string error;
+    ASSERT_TRUE(strict->start(error)) << error;
+
+    char now[15] = {};
+    CUtility().GetTimeStamp(now);
+    RawClient client(strict->port());
+    for (const auto& [stamp, answer] :
+        { std::pair<std::string, std::string> { "20000101000000", MonitorMessages::kVerifyRefused },
+            { now, MonitorMessages::kVerified } }) {
+        client.send(RawClient::verifyText(kOwner, kPassword, stamp));
+        const auto message = client.message();
+        ASSERT_TRUE(message);
+        EXPECT_EQ((*message)["value"].asString(), answer) << stamp;
+    }
 }
 
 TEST_F(MonitorServerTest, ErrorsForRequestsThatMayNotBeServed)
