@@ -134,47 +134,53 @@ int CallSimulation::control(
     case kUnmute:
     case kCall:
     case kHangUp:
-    case kRemove: {
-        auto id = MemberId::parse(phoneId);
-        if (!id)
-            return kNoSuchMember;
-        Member* member = findMember(conference, id->phone);
-        if (!member && command == kCall) {
-            // Calling a number that is not in the conference yet is how a member is
-            // added while it runs.
-            Member added;
-            added.live.name = id->name;
-            added.live.phone = id->phone;
-            added.live.speakstate = 1;
-            conference.members.push_back(added);
-            member = &conference.members.back();
-        }
-        if (!member)
-            return kNoSuchMember;
-        LiveMember& live = member->live;
-        if (command == kSpeakToggle) {
-            live.speakstate = live.speakstate == 1 ? 0 : 1;
-            if (live.speakstate != 1)
-                live.activetalker = 0;
-        } else if (command == kUnmute) {
-            if (live.speakstate == 2)
-                live.speakstate = 1;
-        } else if (command == kCall) {
-            if (live.callstate != 0 && live.callstate != 1)
-                ring(*member, now);
-        } else if (command == kHangUp) {
-            if (live.callstate == 0 || live.callstate == 1)
-                leave(conference, *member, now, 2);
-        } else {
-            leave(conference, *member, now, live.callstate == 1 ? 2 : live.callstate);
-            conference.members.erase(conference.members.begin() + (member - conference.members.data()));
-        }
+    case kRemove:
+        if (const int status = memberCommand(conference, command, phoneId, now); status != kOk)
+            return status;
         break;
-    }
     default:
         return kUnknownCommand;
     }
     conference.changed = true;
+    return kOk;
+}
+
+int CallSimulation::memberCommand(Conference& conference, int command, const std::string& phoneId, Time now)
+{
+    auto id = MemberId::parse(phoneId);
+    if (!id)
+        return kNoSuchMember;
+    Member* member = findMember(conference, id->phone);
+    if (!member && command == kCall) {
+        // Calling a number that is not in the conference yet is how a member is
+        // added while it runs.
+        Member added;
+        added.live.name = id->name;
+        added.live.phone = id->phone;
+        added.live.speakstate = 1;
+        conference.members.push_back(added);
+        member = &conference.members.back();
+    }
+    if (!member)
+        return kNoSuchMember;
+    LiveMember& live = member->live;
+    if (command == kSpeakToggle) {
+        live.speakstate = live.speakstate == 1 ? 0 : 1;
+        if (live.speakstate != 1)
+            live.activetalker = 0;
+    } else if (command == kUnmute) {
+        if (live.speakstate == 2)
+            live.speakstate = 1;
+    } else if (command == kCall) {
+        if (live.callstate != 0 && live.callstate != 1)
+            ring(*member, now);
+    } else if (command == kHangUp) {
+        if (live.callstate == 0 || live.callstate == 1)
+            leave(conference, *member, now, 2);
+    } else {
+        leave(conference, *member, now, live.callstate == 1 ? 2 : live.callstate);
+        conference.members.erase(conference.members.begin() + (member - conference.members.data()));
+    }
     return kOk;
 }
 

@@ -66,6 +66,7 @@ private:
         bool endReported = false;
     };
 
+    int memberCommand(Conference& conference, int command, const std::string& phoneId, Time now);
     LiveConference view(const Conference& conference) const;
     Member* findMember(Conference& conference, const std::string& phone);
     void ring(Member& member, Time now);
