@@ -84,7 +84,6 @@ void ConferenceRunner::recordEnded(const LiveConference& live)
         m_charges.addRecording({conference->id, conference->owner, conference->meetcall, conference->meettime,
                                 conference->title, live.recordedSeconds});
     }
-    m_conferences.setMembers(conference->id, static_cast<int>(live.members.size()));
     m_conferences.setState(conference->id, ConferenceState::Ended, endtime);
 }
 

@@ -90,6 +90,31 @@ bool isInt32(const std::string& text)
     return !view.empty() && ec == std::errc() && end == view.data() + view.size();
 }
 
+// The parser is lenient about what surrounds the root element; a real XML reader
+// refuses text outside it, a second root, or a declaration that does not come first.
+void requireSingleRoot(const std::string& body, const pugi::xml_document& document)
+{
+    std::string_view text(body);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    const auto start = text.find_first_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    if (start == std::string_view::npos || text[start] != '<' || text[last] != '>')
+        throw BadRequest {"text outside the root element"};
+    int elements = 0;
+    bool first = true;
+    for (pugi::xml_node child = document.first_child(); child; child = child.next_sibling(), first = false) {
+        if (child.type() == pugi::node_element)
+            ++elements;
+        else if (child.type() == pugi::node_declaration && !first)
+            throw BadRequest {"the XML declaration must come first"};
+        else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            throw BadRequest {"text outside the root element"};
+    }
+    if (elements != 1)
+        throw BadRequest {"the request must have exactly one root element"};
+}
+
 std::string unquote(std::string value)
 {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -122,9 +147,11 @@ SoapEndpoint::Answer SoapEndpoint::answer(const std::string& body, const std::st
     try {
         pugi::xml_document document;
         const pugi::xml_parse_result parsed =
-            document.load_buffer(body.data(), body.size(), pugi::parse_default, pugi::encoding_utf8);
+            document.load_buffer(body.data(), body.size(), pugi::parse_default | pugi::parse_declaration,
+                                 pugi::encoding_utf8);
         if (!parsed)
             throw BadRequest {std::string("the request is not well-formed XML: ") + parsed.description()};
+        requireSingleRoot(body, document);
         const pugi::xml_node envelope = document.document_element();
         if (localName(envelope.name()) != "Envelope" || namespaceOf(envelope) != kSoapNamespace)
             throw BadRequest {"the request is not a SOAP 1.1 envelope"};

@@ -96,13 +96,6 @@ void ConferenceRepository::setState(const std::string& id, ConferenceState state
     update.bind(1, static_cast<int>(state)).bind(2, endtime).bind(3, id).run();
 }
 
-void ConferenceRepository::setMembers(const std::string& id, int members)
-{
-    std::lock_guard lock(m_db.mutex());
-    Statement update(m_db, "UPDATE conferences SET members = ? WHERE conferenceid = ?");
-    update.bind(1, members).bind(2, id).run();
-}
-
 std::vector<Conference> ConferenceRepository::list(const std::string& owner, ConferenceState state) const
 {
     std::lock_guard lock(m_db.mutex());

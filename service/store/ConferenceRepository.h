@@ -22,7 +22,6 @@ public:
     std::optional<Conference> find(const std::string& id) const;
     void updateBooking(const Conference& conference);
     void setState(const std::string& id, ConferenceState state, const std::string& endtime = {});
-    void setMembers(const std::string& id, int members);
 
     std::vector<Conference> list(const std::string& owner, ConferenceState state) const;
     std::vector<Conference> due(const std::string& now) const; // booked, time reached

@@ -1,0 +1,151 @@
+#include "ServiceHarness.h"
+
+#include "SignatureCheck.h"
+#include "StatusCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace cvservice::test {
+namespace {
+
+class RobustnessTest : public ::testing::Test {
+protected:
+    void expectFault(const RawReply& reply, const char* what)
+    {
+        EXPECT_EQ(reply.status, 500) << what;
+        EXPECT_NE(reply.body.find("<soap:Fault>"), std::string::npos) << what << ": " << reply.body;
+        EXPECT_TRUE(reply.hasContentLength) << what;
+    }
+
+    std::string signedBalanceParameters() const
+    {
+        char stamp[32] = {};
+        CUtility().GetTimeStamp(stamp);
+        return "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid><timeticks>" + std::string(stamp)
+            + "</timeticks><strMD5Client>" + SignatureCheck::expectedHash(kUser, kPassword, stamp)
+            + "</strMD5Client>";
+    }
+
+    ServiceHarness harness;
+};
+
+TEST_F(RobustnessTest, MalformedRequestsGetFaults)
+{
+    const std::string action = harness.action("GetSysMsgInfo");
+    expectFault(harness.post("", action), "empty body");
+    expectFault(harness.post("<not xml", action), "bad XML");
+    expectFault(harness.post("<?xml version=\"1.0\"?><a/>", action), "not an envelope");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>").replace(0, 0, "garbage"), action),
+                "text before the document");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>") + "trailing", action),
+                "text after the document");
+    expectFault(harness.post(harness.envelope("NoSuchOperation", ""), harness.action("NoSuchOperation")),
+                "unknown operation");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>"), harness.action("GetMemberInfo")),
+                "SOAPAction of another operation");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>"), ""), "no SOAPAction");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", ""), action), "missing parameter");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>12abc</msgno>"), action), "not an integer");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>99999999999</msgno>"), action),
+                "integer out of range");
+    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno><b>1</b></msgno>"), action),
+                "element inside a parameter");
+
+    std::string wrongNamespace = harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>");
+    wrongNamespace.replace(wrongNamespace.find(harness.service().namespaceUri()),
+                           harness.service().namespaceUri().size(), "http://elsewhere.example/");
+    expectFault(harness.post(wrongNamespace, action), "another namespace");
+
+    const std::string invalidUtf8 = harness.envelope(
+        "GetClientBalance", signedBalanceParameters().replace(0, 0, "<extra>\xff\xfe</extra>"));
+    expectFault(harness.post(invalidUtf8, harness.action("GetClientBalance")), "invalid UTF-8");
+
+    // An entity bomb is not expanded: pugixml has no DTD entity support.
+    const std::string bomb = "<?xml version=\"1.0\"?><!DOCTYPE a [<!ENTITY x \"xxxxxxxxxx\"><!ENTITY y "
+                             "\"&x;&x;&x;&x;&x;&x;&x;&x;&x;&x;\">]><a>&y;</a>";
+    expectFault(harness.post(bomb, action), "entity declarations");
+
+    const RawReply fine = harness.post(harness.envelope("GetSysMsgInfo", "<msgno> 202 </msgno>"), action);
+    EXPECT_EQ(fine.status, 200);
+    EXPECT_NE(fine.body.find("预约会议的时间不能小于当前时间！"), std::string::npos) << "and the service still answers";
+}
+
+TEST_F(RobustnessTest, OversizedBodiesAreRefusedUnread)
+{
+    const std::string huge(5 * 1024 * 1024, 'x');
+    const RawReply reply = harness.post(huge, harness.action("GetSysMsgInfo"));
+    EXPECT_EQ(reply.status, 413);
+    std::string text;
+    EXPECT_EQ(harness.client().GetSysMsgInfo(kOk, text), 0);
+}
+
+TEST_F(RobustnessTest, ControlCharactersNeverReachTheResultText)
+{
+    std::string result;
+    ASSERT_EQ(harness.client().ClientAddressNew(kOtherUser, kOtherPassword, 0, 1, "两行\r\n名字", "13600000001", "",
+                                                0, result),
+              0);
+    ASSERT_EQ(result, "0\r");
+    std::string text;
+    int rows = 0;
+    ASSERT_EQ(harness.client().QueryClientAddress(kOtherUser, kOtherPassword, text, rows), 0);
+    ASSERT_EQ(rows, 1);
+    const auto fields = rowsOf(text);
+    ASSERT_EQ(fields.size(), 1u);
+    ASSERT_EQ(fields[0].size(), 8u);
+    EXPECT_EQ(fields[0][2], "两行 名字") << "XML turns CR LF into one LF, which becomes one space";
+}
+
+TEST_F(RobustnessTest, ServesManyClientsAtOnce)
+{
+    constexpr int kClients = 60;
+    std::vector<std::thread> clients;
+    std::vector<int> statuses(kClients, -100);
+    for (int i = 0; i < kClients; ++i) {
+        clients.emplace_back([&, i] {
+            std::string info;
+            statuses[static_cast<std::size_t>(i)] = harness.client().GetMemberInfo(kUser, kPassword, info);
+            if (rowsOf(info).size() != 1)
+                statuses[static_cast<std::size_t>(i)] = -200;
+        });
+    }
+    for (std::thread& t : clients)
+        t.join();
+    for (int status : statuses)
+        EXPECT_EQ(status, 0);
+}
+
+TEST_F(RobustnessTest, WebPagesAreThere)
+{
+    for (const char* path : {"/", "/nav/manual.aspx", "/nav/register.aspx", "/nav/forgotpwd.aspx"}) {
+        const RawReply page = harness.get(path);
+        EXPECT_EQ(page.status, 200) << path;
+        EXPECT_NE(page.body.find("<!DOCTYPE html>"), std::string::npos) << path;
+        EXPECT_NE(page.body.find("Corvana电话会议"), std::string::npos) << path;
+    }
+    EXPECT_NE(harness.get("/nav/manual.aspx").body.find("预约会议"), std::string::npos);
+    EXPECT_EQ(harness.get("/nav/nothing.aspx").status, 404);
+}
+
+TEST_F(RobustnessTest, RegistrationCreatesAnAccountOnce)
+{
+    const std::string form = "application/x-www-form-urlencoded";
+    const RawReply made = harness.postForm("/nav/register.aspx", "regphoneid=13712345678&password=pw1234&confirm=pw1234",
+                                           form);
+    ASSERT_EQ(made.status, 200);
+    EXPECT_NE(made.body.find("注册成功"), std::string::npos);
+    EXPECT_EQ(harness.client().UserClientLogin("13712345678", "pw1234", "1.1.1.1"), kOk);
+
+    EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=13712345678&password=x&confirm=x", form).status, 400);
+    EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=12345&password=x&confirm=x", form).status, 400);
+    EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=13712345679&password=a&confirm=b", form).status, 400);
+    const RawReply escaped =
+        harness.postForm("/nav/register.aspx", "regphoneid=%3Cscript%3E&password=a&confirm=a", form);
+    EXPECT_EQ(escaped.body.find("<script>"), std::string::npos);
+    EXPECT_EQ(harness.client().UserClientLogin("13712345678", "pw1234", "1.1.1.1"), kOk) << "the first password holds";
+}
+
+} // namespace
+} // namespace cvservice::test
