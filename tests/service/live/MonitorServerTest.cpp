@@ -48,6 +48,7 @@ protected:
 
         MonitorServer::Options options;
         options.port = 0;
+        options.splitPause = 300ms; // long enough that the two parts reach even a busy client apart
         server = makeServer(options);
         std::string error;
         ASSERT_TRUE(server->start(error)) << error;
@@ -311,7 +312,9 @@ TEST_F(MonitorServerTest, FaultCoalesceMessages)
     int objects = 0;
     while (splitter.next())
         ++objects;
-    EXPECT_EQ(objects, 2) << *block;
+    // Every write carries two objects; a client that fell behind may read more at once.
+    EXPECT_GE(objects, 2) << *block;
+    EXPECT_EQ(objects % 2, 0) << *block;
 }
 
 TEST_F(MonitorServerTest, FaultSendGarbage)
