@@ -42,7 +42,7 @@ const QHash<QString, FrameMetrics>& frames()
         { QStringLiteral("scroll-thumb"), { { 4, 4, 4, 4 }, {} } },
         { QStringLiteral("balance"), { { 26, 4, 8, 4 }, { 24, 0, 6, 0 } } },
         { QStringLiteral("label-pill"), { { 8, 4, 8, 4 }, { 8, 0, 8, 0 } } },
-        { QStringLiteral("banner"), { { 60, 0, 60, 0 }, {} } },
+        { QStringLiteral("banner"), { { 220, 0, 60, 0 }, {} } },
         { QStringLiteral("progress-band"), { { 40, 0, 40, 0 }, {} } },
     };
     return table;

@@ -77,11 +77,12 @@ QColor CButtonPNG::textColor() const
     const bool active = isDown() || underMouse() || showsSecondPicture();
     if (m_normalColor.isValid())
         return active && m_activeColor.isValid() ? m_activeColor : m_normalColor;
-    // Without chosen colours the caption follows its picture: light text on the brand blue.
+    // Without chosen colours the caption follows its picture: white on the brand
+    // blue of primary buttons, brand text on an active tab.
     const QString picture = shownPicture();
-    const bool onBrand
-        = picture.startsWith(QStringLiteral("button-primary")) || picture.endsWith(QStringLiteral("-alt"));
-    return onBrand ? skin::palette::TextOnBrand : skin::palette::Text;
+    if (picture.startsWith(QStringLiteral("button-primary")))
+        return skin::palette::TextOnBrand;
+    return picture.endsWith(QStringLiteral("-alt")) ? skin::palette::BrandDeep : skin::palette::Text;
 }
 
 QSize CButtonPNG::sizeHint() const

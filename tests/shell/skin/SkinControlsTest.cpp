@@ -11,6 +11,7 @@
 #include "skin/CStaticEx.h"
 #include "skin/CTransparentStatic.h"
 #include "skin/Fonts.h"
+#include "skin/Palette.h"
 #include "skin/ScrollBar.h"
 #include "skin/Theme.h"
 
@@ -230,9 +231,15 @@ void SkinControlsTest::pictureButtonPicturesAndCaptionColours()
     QCOMPARE(tab.shownPicture(), QStringLiteral("tab"));
     tab.setNormalPicIndex(1);
     QCOMPARE(tab.shownPicture(), QStringLiteral("tab-alt"));
-    tab.setNormalPicIndex(0);
+
+    // Without chosen colours the caption stays readable on its picture.
+    QCOMPARE(tab.textColor(), skin::palette::BrandDeep);
+    CButtonPNG primary(QStringLiteral("确定"));
+    primary.setImage(QStringLiteral("button-primary"));
+    QCOMPARE(primary.textColor(), skin::palette::TextOnBrand);
 
     // A check-box picture button shows its second picture while checked.
+    tab.setNormalPicIndex(0);
     tab.setCheckable(true);
     QTest::mouseClick(&tab, Qt::LeftButton);
     QVERIFY(tab.isChecked());
