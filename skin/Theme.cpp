@@ -25,6 +25,7 @@ void Theme::apply(QApplication& app)
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
     app.setFont(Fonts::ui(12));
+    app.setWindowIcon(Artwork::icon(QString::fromLatin1(names::AppIcon)));
 
     QPalette pal = app.palette();
     pal.setColor(QPalette::Window, palette::Face);

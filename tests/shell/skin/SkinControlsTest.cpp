@@ -111,6 +111,17 @@ void SkinControlsTest::artworkStatesAndFrames()
     QVERIFY(band.blue() > band.red() + 60);
     QVERIFY(qAbs(body.red() - 245) < 6);
     QCOMPARE(skin::Artwork::contentMargins(QStringLiteral("face-dialog")).top(), 36);
+
+    // A frame smaller than its fixed borders shrinks them instead of spilling over.
+    const QImage tiny = skin::Artwork::pixmap(QStringLiteral("face-dialog"), QSize(20, 20)).toImage();
+    QCOMPARE(tiny.size(), QSize(20, 20));
+    QVERIFY(qAlpha(tiny.pixel(10, 10)) == 255);
+
+    // High-density screens get pictures drawn at their own resolution.
+    const QPixmap sharp
+        = skin::Artwork::pixmap(QStringLiteral("close"), QSize(28, 28), skin::Artwork::State::Normal, 2.0);
+    QCOMPARE(sharp.size(), QSize(56, 56));
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
 }
 
 void SkinControlsTest::fontsAskForCjkFamilies()
