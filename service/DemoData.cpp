@@ -16,6 +16,9 @@ namespace cvservice {
 
 namespace {
 
+// The second account dials in through the second set of room numbers.
+constexpr const char* kSecondNoteNumber = "2";
+
 struct DemoContact {
     const char* name;
     const char* phone;
@@ -152,7 +155,7 @@ void DemoData::seedAccounts()
     second.modifytime = timetext::now();
     second.chairpersonpwd = "112233";
     second.participantpwd = "445566";
-    second.noteno = "2";
+    second.noteno = std::string(kSecondNoteNumber);
     m_accounts.create(second);
 }
 
@@ -197,8 +200,12 @@ void DemoData::seedConferences()
             if (index < 0)
                 continue;
             const DemoContact& member = kContacts[static_cast<std::size_t>(index)];
-            c.meetphone += (count ? "," : "") + std::string(member.phone);
-            c.meetphoneaddress += (count ? "," : "") + std::string(member.name);
+            if (count > 0) {
+                c.meetphone += ',';
+                c.meetphoneaddress += ',';
+            }
+            c.meetphone += member.phone;
+            c.meetphoneaddress += member.name;
             ++count;
         }
         c.members = count;
@@ -242,8 +249,12 @@ void DemoData::seedConferences()
             if (index < 0)
                 continue;
             const DemoContact& member = kContacts[static_cast<std::size_t>(index)];
-            c.meetphone += (count ? "," : "") + std::string(member.phone);
-            c.meetphoneaddress += (count ? "," : "") + std::string(member.name);
+            if (count > 0) {
+                c.meetphone += ',';
+                c.meetphoneaddress += ',';
+            }
+            c.meetphone += member.phone;
+            c.meetphoneaddress += member.name;
             ++count;
         }
         c.members = count;

@@ -11,6 +11,7 @@
 #include <httplib.h>
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstring>
@@ -257,9 +258,15 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
     if (host.empty() || host.size() > 255 || host.find_first_not_of(kHostCharacters) != std::string::npos)
         host = "127.0.0.1:" + std::to_string(request.local_port);
     const std::string baseUrl = "http://" + host;
-    const Answer result = answer(request.body, request.get_header_value("SOAPAction"), baseUrl);
+    Answer result = answer(request.body, request.get_header_value("SOAPAction"), baseUrl);
     response.status = result.httpStatus;
-    response.set_content(result.body, kContentType);
+    // Handed over without a copy: a big address book makes a reply of many megabytes.
+    auto body = std::make_shared<std::string>(std::move(result.body));
+    response.set_content_provider(body->size(), kContentType,
+                                  [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                                      sink.write(body->data() + offset, std::min(length, body->size() - offset));
+                                      return true;
+                                  });
 }
 
 } // namespace cvservice

@@ -36,10 +36,12 @@ std::string SoapReply::result(std::string_view operation, int value)
 
 std::string SoapReply::envelope(std::string_view namespaceUri, std::string_view operation, std::string_view content)
 {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+    std::string xml;
+    xml.reserve(content.size() + 512);
+    xml += "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
                       "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                      "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><";
+           "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><";
     xml.append(operation).append("Response xmlns=\"");
     appendEscaped(xml, namespaceUri);
     xml.append("\">").append(content).append("</").append(operation).append("Response></soap:Body></soap:Envelope>");
@@ -63,44 +65,41 @@ DataSetWriter::DataSetWriter(std::string_view operation, std::string rowTag, std
     , m_rowTag(std::move(rowTag))
     , m_columns(std::move(columns))
 {
+    m_xml.append("<").append(m_operation).append("Result>");
+    // The schema part of a serialised DataSet: every column a string, as the
+    // service's own tables declare them.
+    m_xml.append("<xs:schema id=\"NewDataSet\" xmlns=\"\" xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                 "xmlns:msdata=\"urn:schemas-microsoft-com:xml-msdata\">"
+                 "<xs:element name=\"NewDataSet\" msdata:IsDataSet=\"true\" msdata:UseCurrentLocale=\"true\">"
+                 "<xs:complexType><xs:choice minOccurs=\"0\" maxOccurs=\"unbounded\"><xs:element name=\"");
+    m_xml.append(m_rowTag).append("\"><xs:complexType><xs:sequence>");
+    for (const std::string& column : m_columns)
+        m_xml.append("<xs:element name=\"").append(column).append("\" type=\"xs:string\" minOccurs=\"0\" />");
+    m_xml.append("</xs:sequence></xs:complexType></xs:element></xs:choice></xs:complexType></xs:element></xs:schema>");
+    m_xml.append("<diffgr:diffgram xmlns:msdata=\"urn:schemas-microsoft-com:xml-msdata\" "
+                 "xmlns:diffgr=\"urn:schemas-microsoft-com:xml-diffgram-v1\"><NewDataSet xmlns=\"\">");
 }
 
 void DataSetWriter::add(const std::vector<std::string>& values)
 {
     const std::string number = std::to_string(m_rows + 1);
-    m_rowsXml.append("<").append(m_rowTag).append(" diffgr:id=\"").append(m_rowTag).append(number);
-    m_rowsXml.append("\" msdata:rowOrder=\"").append(std::to_string(m_rows)).append("\">");
+    m_xml.append("<").append(m_rowTag).append(" diffgr:id=\"").append(m_rowTag).append(number);
+    m_xml.append("\" msdata:rowOrder=\"").append(std::to_string(m_rows)).append("\">");
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         const std::string_view value = i < values.size() ? std::string_view(values[i]) : std::string_view();
-        m_rowsXml.append("<").append(m_columns[i]).append(">");
-        SoapReply::appendEscaped(m_rowsXml, value);
-        m_rowsXml.append("</").append(m_columns[i]).append(">");
+        m_xml.append("<").append(m_columns[i]).append(">");
+        SoapReply::appendEscaped(m_xml, value);
+        m_xml.append("</").append(m_columns[i]).append(">");
     }
-    m_rowsXml.append("</").append(m_rowTag).append(">");
+    m_xml.append("</").append(m_rowTag).append(">");
     ++m_rows;
 }
 
 std::string DataSetWriter::finish()
 {
-    std::string xml;
-    xml.reserve(m_rowsXml.size() + 1024);
-    xml.append("<").append(m_operation).append("Result>");
-    // The schema part of a serialised DataSet: every column a string, as the
-    // service's own tables declare them.
-    xml.append("<xs:schema id=\"NewDataSet\" xmlns=\"\" xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
-               "xmlns:msdata=\"urn:schemas-microsoft-com:xml-msdata\">"
-               "<xs:element name=\"NewDataSet\" msdata:IsDataSet=\"true\" msdata:UseCurrentLocale=\"true\">"
-               "<xs:complexType><xs:choice minOccurs=\"0\" maxOccurs=\"unbounded\"><xs:element name=\"");
-    xml.append(m_rowTag).append("\"><xs:complexType><xs:sequence>");
-    for (const std::string& column : m_columns)
-        xml.append("<xs:element name=\"").append(column).append("\" type=\"xs:string\" minOccurs=\"0\" />");
-    xml.append("</xs:sequence></xs:complexType></xs:element></xs:choice></xs:complexType></xs:element></xs:schema>");
-    xml.append("<diffgr:diffgram xmlns:msdata=\"urn:schemas-microsoft-com:xml-msdata\" "
-               "xmlns:diffgr=\"urn:schemas-microsoft-com:xml-diffgram-v1\"><NewDataSet xmlns=\"\">");
-    xml.append(m_rowsXml);
-    xml.append("</NewDataSet></diffgr:diffgram>");
-    xml.append("</").append(m_operation).append("Result>");
-    return xml;
+    m_xml.append("</NewDataSet></diffgr:diffgram>");
+    m_xml.append("</").append(m_operation).append("Result>");
+    return std::move(m_xml);
 }
 
 } // namespace cvservice

@@ -31,13 +31,13 @@ public:
 
     void add(const std::vector<std::string>& values);
     std::size_t rows() const { return m_rows; }
-    std::string finish();
+    std::string finish(); // once, at the end
 
 private:
     std::string m_operation;
     std::string m_rowTag;
     std::vector<std::string> m_columns;
-    std::string m_rowsXml;
+    std::string m_xml;
     std::size_t m_rows = 0;
 };
 

@@ -51,8 +51,11 @@ std::string MessagingOperations::send(const SoapRequest& request)
         return reply(kMessageTooLong);
     std::string blocked;
     for (const std::string& keyword : m_context.options.blockedKeywords) {
-        if (!keyword.empty() && message.find(keyword) != std::string::npos)
-            blocked += (blocked.empty() ? "" : ",") + keyword;
+        if (keyword.empty() || message.find(keyword) == std::string::npos)
+            continue;
+        if (!blocked.empty())
+            blocked += ',';
+        blocked += keyword;
     }
     if (!blocked.empty())
         return reply(kBlockedKeyword, "0", blocked);

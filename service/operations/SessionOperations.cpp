@@ -70,12 +70,13 @@ std::string SessionOperations::versionCheck(const SoapRequest& request)
                                  {{"outsoftversion", ""}, {"outupgradeflag", ""}, {"outdownloadurl", ""}});
     const ServiceOptions& options = m_context.options;
     const long version = versionNumber(request.text("insoftversion"));
-    std::string flag = "0";
+    // 0: current; 1: a newer version exists; 2: too old to keep running.
+    const char* flag = "0";
     if (version < versionNumber(options.minimumVersion))
         flag = "2";
     else if (version < versionNumber(options.latestVersion))
         flag = "1";
-    const std::string urls = flag == "0" ? std::string() : downloadList(request.baseUrl);
+    const std::string urls = *flag == '0' ? std::string() : downloadList(request.baseUrl);
     return SoapReply::result(request.operation, "0",
                              {{"outsoftversion", options.latestVersion}, {"outupgradeflag", flag},
                               {"outdownloadurl", urls}});
