@@ -99,6 +99,11 @@ void CButtonCR::paintEvent(QPaintEvent*)
     painter.setPen(colour);
     painter.setFont(font());
     const QRect textRect(box + TextGap, 0, width() - box - TextGap, height());
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        const QRect drawn = fontMetrics().boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter.setPen(QPen(skin::palette::BrandDark, 1, Qt::DotLine));
+        painter.drawLine(drawn.bottomLeft() + QPoint(0, 1), drawn.bottomRight() + QPoint(0, 1));
+    }
 }

@@ -109,6 +109,13 @@ void CButtonPNG::paintEvent(QPaintEvent*)
     else if (!m_pictureOnly && underMouse())
         state = State::Hover;
     skin::Artwork::paint(painter, shownPicture(), rect(), state);
+    // A focus ring only when the focus came from the keyboard, as platform buttons do.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange) && !m_pictureOnly) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(skin::palette::BrandDark, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
 
     if (m_pictureOnly || text().isEmpty())
         return;

@@ -455,6 +455,16 @@ void SkinControlsTest::reportListCellsDataAndChecks()
     list.setItemChecked(added, true);
     QCOMPARE(list.checkedRows(), (QList<int> { 1, added }));
 
+    // The user ticks a row by clicking its box.
+    list.resize(400, 200);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QRect first = list.visualRect(list.model()->index(0, 0));
+    changes.clear();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(first.left() + 11, first.center().y()));
+    QVERIFY(list.isItemChecked(0));
+    QCOMPARE(changes.count(), 1);
+
     list.selectRow(2);
     QCOMPARE(list.selectedRow(), 2);
     list.deleteAllItems();
