@@ -27,5 +27,5 @@ CComboBoxEt::CComboBoxEt(QWidget* parent)
             " selection-background-color: %5; selection-color: %2; }")
             .arg(skin::palette::Surface.name(), skin::palette::Text.name(), skin::palette::Border.name(),
                 skin::palette::BrandDark.name(), skin::palette::BrandLight.name(), skin::palette::TextDisabled.name()));
-    skin::ScrollBar::attach(view());
+    skin::ScrollBar::attach(view(), Qt::ScrollBarAsNeeded);
 }

@@ -18,13 +18,13 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget* parent)
     followRange();
 }
 
-void ScrollBar::attach(QAbstractScrollArea* area)
+void ScrollBar::attach(QAbstractScrollArea* area, Qt::ScrollBarPolicy vertical)
 {
     if (!area)
         return;
     area->setVerticalScrollBar(new ScrollBar(Qt::Vertical, area));
     area->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, area));
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setVerticalScrollBarPolicy(vertical);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 

@@ -12,15 +12,16 @@ namespace skin {
 //
 // attach(area) gives a list (or any scroll area) skin bars: the vertical bar is
 // always there, disabled while the content fits, so the columns never jump when rows
-// come and go; the horizontal bar appears only when the content is wider. The bars
-// belong to the area and go with it.
+// come and go (drop-down lists pass Qt::ScrollBarAsNeeded instead); the horizontal
+// bar appears only when the content is wider. The bars belong to the area and go
+// with it.
 class ScrollBar : public QScrollBar {
     Q_OBJECT
 
 public:
     explicit ScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
 
-    static void attach(QAbstractScrollArea* area);
+    static void attach(QAbstractScrollArea* area, Qt::ScrollBarPolicy vertical = Qt::ScrollBarAlwaysOn);
     static constexpr int Thickness = 12;
 
     QSize sizeHint() const override;
