@@ -8,8 +8,8 @@
 
 namespace cvservice {
 
-BookingScheduler::BookingScheduler(ConferenceRepository& conferences, ConferenceRunner& runner,
-                                   std::chrono::milliseconds interval)
+BookingScheduler::BookingScheduler(
+    ConferenceRepository& conferences, ConferenceRunner& runner, std::chrono::milliseconds interval)
     : m_conferences(conferences)
     , m_runner(runner)
     , m_interval(interval)

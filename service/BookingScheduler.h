@@ -13,8 +13,7 @@ class ConferenceRunner;
 // Starts booked conferences when their time has come.
 class BookingScheduler {
 public:
-    BookingScheduler(ConferenceRepository& conferences, ConferenceRunner& runner,
-                     std::chrono::milliseconds interval);
+    BookingScheduler(ConferenceRepository& conferences, ConferenceRunner& runner, std::chrono::milliseconds interval);
     ~BookingScheduler();
     BookingScheduler(const BookingScheduler&) = delete;
     BookingScheduler& operator=(const BookingScheduler&) = delete;

@@ -11,8 +11,8 @@
 
 namespace cvservice {
 
-ConferenceRunner::ConferenceRunner(ConferenceRepository& conferences, AccountRepository& accounts,
-                                   ChargeRepository& charges, ConferenceHub& hub)
+ConferenceRunner::ConferenceRunner(
+    ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges, ConferenceHub& hub)
     : m_conferences(conferences)
     , m_accounts(accounts)
     , m_charges(charges)
@@ -20,8 +20,8 @@ ConferenceRunner::ConferenceRunner(ConferenceRepository& conferences, AccountRep
 {
 }
 
-std::vector<std::pair<std::string, std::string>> ConferenceRunner::participants(const std::string& phones,
-                                                                                const std::string& names)
+std::vector<std::pair<std::string, std::string>> ConferenceRunner::participants(
+    const std::string& phones, const std::string& names)
 {
     CUtility utility;
     std::vector<std::string> phoneItems;
@@ -81,8 +81,8 @@ void ConferenceRunner::recordEnded(const LiveConference& live)
     m_accounts.charge(conference->owner, charge.charge);
 
     if (live.recordedSeconds > 0) {
-        m_charges.addRecording({conference->id, conference->owner, conference->meetcall, conference->meettime,
-                                conference->title, live.recordedSeconds});
+        m_charges.addRecording({ conference->id, conference->owner, conference->meetcall, conference->meettime,
+            conference->title, live.recordedSeconds });
     }
     m_conferences.setState(conference->id, ConferenceState::Ended, endtime);
 }

@@ -19,15 +19,15 @@ class ConferenceRunner {
 public:
     static constexpr int kRatePerMinute = 15; // hundredths of a yuan per member-minute
 
-    ConferenceRunner(ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges,
-                     ConferenceHub& hub);
+    ConferenceRunner(
+        ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges, ConferenceHub& hub);
 
     void start(const Conference& conference);
     void recordEnded(const LiveConference& live);
 
     // Participants of a conference as (name, phone) pairs from its joined fields.
-    static std::vector<std::pair<std::string, std::string>> participants(const std::string& phones,
-                                                                         const std::string& names);
+    static std::vector<std::pair<std::string, std::string>> participants(
+        const std::string& phones, const std::string& names);
 
 private:
     ConferenceRepository& m_conferences;

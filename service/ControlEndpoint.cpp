@@ -32,8 +32,8 @@ Json::Value fromForm(const httplib::Request& request)
         if (name == "delayMs") {
             char* end = nullptr;
             const long delay = std::strtol(value.c_str(), &end, 10);
-            out[name] = (*end == '\0' && !value.empty()) ? Json::Value(static_cast<Json::Int64>(delay))
-                                                         : Json::Value(value);
+            out[name]
+                = (*end == '\0' && !value.empty()) ? Json::Value(static_cast<Json::Int64>(delay)) : Json::Value(value);
         } else if (name == "reply") {
             out[name] = value;
         } else if (name.rfind("monitor.", 0) == 0) {

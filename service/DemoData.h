@@ -20,7 +20,7 @@ public:
     static constexpr const char* kSecondPassword = "654321";
 
     DemoData(Database& db, AccountRepository& accounts, ContactRepository& contacts, GroupRepository& contactGroups,
-             GroupRepository& confGroups, ConferenceRepository& conferences, ChargeRepository& charges);
+        GroupRepository& confGroups, ConferenceRepository& conferences, ChargeRepository& charges);
 
     // true when the store was empty and now holds the demo data.
     bool seedIfEmpty();

@@ -4,7 +4,7 @@
 
 namespace cvservice {
 
-const char* const Faults::kMonitorSwitches[4] = {"drop", "split", "merge", "garbage"};
+const char* const Faults::kMonitorSwitches[4] = { "drop", "split", "merge", "garbage" };
 
 Faults::Faults(HttpFaults initial)
     : m_http(initial)

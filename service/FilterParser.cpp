@@ -73,9 +73,9 @@ bool FilterParser::isTextColumn(const std::string& name) const
 
 std::optional<std::vector<FilterCondition>> FilterParser::parse(std::string_view filter) const
 {
-    static const std::vector<std::string> operators {"=", "<", "<=", ">", ">="};
+    static const std::vector<std::string> operators { "=", "<", "<=", ">", ">=" };
     std::vector<FilterCondition> conditions;
-    Cursor cursor {filter};
+    Cursor cursor { filter };
     if (cursor.atEnd())
         return conditions;
     for (;;) {

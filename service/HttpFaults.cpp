@@ -10,9 +10,12 @@ struct Named {
 };
 
 constexpr Named kNames[] = {
-    {HttpFaults::Reply::Normal, "none"},         {HttpFaults::Reply::Drop, "drop"},
-    {HttpFaults::Reply::Chunked, "chunked"},     {HttpFaults::Reply::Malformed, "malformed"},
-    {HttpFaults::Reply::Truncated, "truncated"}, {HttpFaults::Reply::ServerError, "http500"},
+    { HttpFaults::Reply::Normal, "none" },
+    { HttpFaults::Reply::Drop, "drop" },
+    { HttpFaults::Reply::Chunked, "chunked" },
+    { HttpFaults::Reply::Malformed, "malformed" },
+    { HttpFaults::Reply::Truncated, "truncated" },
+    { HttpFaults::Reply::ServerError, "http500" },
 };
 
 } // namespace

@@ -36,11 +36,23 @@ struct Operation {
 };
 
 // Shorthands for the parameter lists: T("name") is text, I("name") an integer.
-inline ParamSpec T(std::string name) { return {std::move(name), ParamKind::Text}; }
-inline ParamSpec I(std::string name) { return {std::move(name), ParamKind::Integer}; }
+inline ParamSpec T(std::string name)
+{
+    return { std::move(name), ParamKind::Text };
+}
+inline ParamSpec I(std::string name)
+{
+    return { std::move(name), ParamKind::Integer };
+}
 
 // The two element-naming styles of signed requests.
-inline SigningSpec lowerCaseSigning() { return {}; }
-inline SigningSpec camelCaseSigning() { return {SigningSpec::Signed, "regphoneId", "timeStamp", "hashCode"}; }
+inline SigningSpec lowerCaseSigning()
+{
+    return {};
+}
+inline SigningSpec camelCaseSigning()
+{
+    return { SigningSpec::Signed, "regphoneId", "timeStamp", "hashCode" };
+}
 
 } // namespace cvservice

@@ -8,7 +8,7 @@ namespace cvservice {
 std::string RandomDigits::make(int count)
 {
     static std::mutex mutex;
-    static std::mt19937 engine {std::random_device {}()};
+    static std::mt19937 engine { std::random_device {}() };
     std::lock_guard lock(mutex);
     std::uniform_int_distribution<int> digit(0, 9);
     std::string out;

@@ -51,8 +51,7 @@ MonitorFaults::Fault monitorFault(const std::string& name)
 
 std::string namespaceFor(const ServiceOptions& options)
 {
-    return options.namespaceUri.empty() ? cvsrv::ServiceConfig::fromEnvironment().namespaceUri
-                                        : options.namespaceUri;
+    return options.namespaceUri.empty() ? cvsrv::ServiceConfig::fromEnvironment().namespaceUri : options.namespaceUri;
 }
 
 } // namespace
@@ -68,24 +67,23 @@ struct Service::Impl {
         , contactGroups(db, GroupKind::Contact)
         , confGroups(db, GroupKind::Conference)
         , charges(db)
-        , hub(SimulationSettings {options.seed, options.fast})
+        , hub(SimulationSettings { options.seed, options.fast })
         , runner(conferences, accounts, charges, hub)
         , scheduler(conferences, runner, std::chrono::milliseconds(options.fast ? 200 : 1000))
-        , context {db, accounts, conferences, contacts, contactGroups, confGroups, charges, hub, runner, options}
+        , context { db, accounts, conferences, contacts, contactGroups, confGroups, charges, hub, runner, options }
         , session(context)
         , account(context)
         , conference(context)
         , addressBook(context)
         , messaging(context)
         , chargeOps(context)
-        , signatures([this](const std::string& phone) { return accounts.password(phone); },
-                     options.stampWindowSeconds)
+        , signatures([this](const std::string& phone) { return accounts.password(phone); }, options.stampWindowSeconds)
         , faults(options.faults)
         , endpoint(table, namespaceUri, signatures, faults)
         , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion))
         , control(faults)
-        , monitor(hub, [this](const std::string& phone) { return accounts.password(phone); },
-                  monitorOptions(options))
+        , monitor(
+              hub, [this](const std::string& phone) { return accounts.password(phone); }, monitorOptions(options))
     {
     }
 
@@ -150,9 +148,8 @@ Service::Service(ServiceOptions options)
     d.http.set_read_timeout(10, 0);
     d.http.set_write_timeout(10, 0);
     d.hub.onEnded([&d](const LiveConference& live) { d.runner.recordEnded(live); });
-    d.faults.forwardMonitorTo([&d](const std::string& name, bool on) {
-        d.monitor.faults().set(monitorFault(name), on);
-    });
+    d.faults.forwardMonitorTo(
+        [&d](const std::string& name, bool on) { d.monitor.faults().set(monitorFault(name), on); });
 }
 
 Service::~Service()
@@ -175,8 +172,7 @@ bool Service::start(std::string& error)
         Schema::migrate(d.db);
         d.conferences.endAbandoned(timetext::now());
         if (d.options.demo)
-            d.seeded = DemoData(d.db, d.accounts, d.contacts, d.contactGroups, d.confGroups, d.conferences,
-                                d.charges)
+            d.seeded = DemoData(d.db, d.accounts, d.contacts, d.contactGroups, d.confGroups, d.conferences, d.charges)
                            .seedIfEmpty();
     } catch (const std::exception& failure) {
         error = std::string("store: ") + failure.what();

@@ -6,8 +6,7 @@ namespace cvservice {
 
 namespace {
 
-template <typename Number>
-bool toNumber(const std::string& text, Number& out, Number low, Number high)
+template <typename Number> bool toNumber(const std::string& text, Number& out, Number low, Number high)
 {
     Number value {};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -46,8 +46,8 @@ SignatureCheck::SignatureCheck(PasswordLookup lookup, long windowSeconds)
 {
 }
 
-std::string SignatureCheck::expectedHash(const std::string& regphoneid, const std::string& password,
-                                         const std::string& stamp)
+std::string SignatureCheck::expectedHash(
+    const std::string& regphoneid, const std::string& password, const std::string& stamp)
 {
     CUtility utility;
     char digest[64] = {};
@@ -55,8 +55,8 @@ std::string SignatureCheck::expectedHash(const std::string& regphoneid, const st
     return digest;
 }
 
-int SignatureCheck::verify(const std::string& regphoneid, const std::string& stamp, const std::string& hash,
-                           std::time_t now) const
+int SignatureCheck::verify(
+    const std::string& regphoneid, const std::string& stamp, const std::string& hash, std::time_t now) const
 {
     if (regphoneid.empty() || regphoneid.size() > kMaxField)
         return kUnknownAccount;

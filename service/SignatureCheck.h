@@ -18,11 +18,10 @@ public:
     SignatureCheck(PasswordLookup lookup, long windowSeconds);
 
     // 0, or the status code that refuses the request.
-    int verify(const std::string& regphoneid, const std::string& stamp, const std::string& hash,
-               std::time_t now) const;
+    int verify(const std::string& regphoneid, const std::string& stamp, const std::string& hash, std::time_t now) const;
 
-    static std::string expectedHash(const std::string& regphoneid, const std::string& password,
-                                    const std::string& stamp);
+    static std::string expectedHash(
+        const std::string& regphoneid, const std::string& password, const std::string& stamp);
 
 private:
     PasswordLookup m_lookup;

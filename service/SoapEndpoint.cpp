@@ -72,7 +72,7 @@ std::string textOf(pugi::xml_node element)
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
             text += child.value();
         else if (child.type() == pugi::node_element)
-            throw BadRequest {std::string("element ") + element.name() + " must hold text only"};
+            throw BadRequest { std::string("element ") + element.name() + " must hold text only" };
     }
     return text;
 }
@@ -80,7 +80,8 @@ std::string textOf(pugi::xml_node element)
 bool isInt32(const std::string& text)
 {
     std::string_view view(text);
-    while (!view.empty() && (view.front() == ' ' || view.front() == '\t' || view.front() == '\n' || view.front() == '\r'))
+    while (
+        !view.empty() && (view.front() == ' ' || view.front() == '\t' || view.front() == '\n' || view.front() == '\r'))
         view.remove_prefix(1);
     while (!view.empty() && (view.back() == ' ' || view.back() == '\t' || view.back() == '\n' || view.back() == '\r'))
         view.remove_suffix(1);
@@ -101,19 +102,19 @@ void requireSingleRoot(const std::string& body, const pugi::xml_document& docume
     const auto start = text.find_first_not_of(" \t\r\n");
     const auto last = text.find_last_not_of(" \t\r\n");
     if (start == std::string_view::npos || text[start] != '<' || text[last] != '>')
-        throw BadRequest {"text outside the root element"};
+        throw BadRequest { "text outside the root element" };
     int elements = 0;
     bool first = true;
     for (pugi::xml_node child = document.first_child(); child; child = child.next_sibling(), first = false) {
         if (child.type() == pugi::node_element)
             ++elements;
         else if (child.type() == pugi::node_declaration && !first)
-            throw BadRequest {"the XML declaration must come first"};
+            throw BadRequest { "the XML declaration must come first" };
         else if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            throw BadRequest {"text outside the root element"};
+            throw BadRequest { "text outside the root element" };
     }
     if (elements != 1)
-        throw BadRequest {"the request must have exactly one root element"};
+        throw BadRequest { "the request must have exactly one root element" };
 }
 
 std::string unquote(std::string value)
@@ -125,8 +126,8 @@ std::string unquote(std::string value)
 
 } // namespace
 
-SoapEndpoint::SoapEndpoint(const OperationTable& operations, std::string namespaceUri,
-                           const SignatureCheck& signatures, Faults& faults)
+SoapEndpoint::SoapEndpoint(
+    const OperationTable& operations, std::string namespaceUri, const SignatureCheck& signatures, Faults& faults)
     : m_operations(operations)
     , m_namespace(std::move(namespaceUri))
     , m_signatures(signatures)
@@ -136,26 +137,24 @@ SoapEndpoint::SoapEndpoint(const OperationTable& operations, std::string namespa
 
 void SoapEndpoint::install(httplib::Server& server)
 {
-    server.Post(kPath, [this](const httplib::Request& request, httplib::Response& response) {
-        serve(request, response);
-    });
+    server.Post(
+        kPath, [this](const httplib::Request& request, httplib::Response& response) { serve(request, response); });
 }
 
-SoapEndpoint::Answer SoapEndpoint::answer(const std::string& body, const std::string& soapAction,
-                                          const std::string& baseUrl) const
+SoapEndpoint::Answer SoapEndpoint::answer(
+    const std::string& body, const std::string& soapAction, const std::string& baseUrl) const
 {
     std::string operationName;
     try {
         pugi::xml_document document;
-        const pugi::xml_parse_result parsed =
-            document.load_buffer(body.data(), body.size(), pugi::parse_default | pugi::parse_declaration,
-                                 pugi::encoding_utf8);
+        const pugi::xml_parse_result parsed = document.load_buffer(
+            body.data(), body.size(), pugi::parse_default | pugi::parse_declaration, pugi::encoding_utf8);
         if (!parsed)
-            throw BadRequest {std::string("the request is not well-formed XML: ") + parsed.description()};
+            throw BadRequest { std::string("the request is not well-formed XML: ") + parsed.description() };
         requireSingleRoot(body, document);
         const pugi::xml_node envelope = document.document_element();
         if (localName(envelope.name()) != "Envelope" || namespaceOf(envelope) != kSoapNamespace)
-            throw BadRequest {"the request is not a SOAP 1.1 envelope"};
+            throw BadRequest { "the request is not a SOAP 1.1 envelope" };
         pugi::xml_node body;
         for (pugi::xml_node child = envelope.first_child(); child; child = child.next_sibling()) {
             if (child.type() == pugi::node_element && localName(child.name()) == "Body"
@@ -164,13 +163,13 @@ SoapEndpoint::Answer SoapEndpoint::answer(const std::string& body, const std::st
         }
         const pugi::xml_node call = firstElement(body);
         if (!call)
-            throw BadRequest {"the envelope has no body element"};
+            throw BadRequest { "the envelope has no body element" };
         operationName = std::string(localName(call.name()));
         const Operation* operation = m_operations.find(operationName);
         if (!operation || namespaceOf(call) != m_namespace)
-            throw BadRequest {"Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "."};
+            throw BadRequest { "Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "." };
         if (unquote(soapAction) != m_namespace + operationName)
-            throw BadRequest {"Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "."};
+            throw BadRequest { "Server did not recognize the value of HTTP Header SOAPAction: " + soapAction + "." };
 
         SoapRequest request;
         request.operation = operationName;
@@ -180,32 +179,31 @@ SoapEndpoint::Answer SoapEndpoint::answer(const std::string& body, const std::st
                 continue;
             std::string value = textOf(child);
             if (!utf8text::isValid(value))
-                throw BadRequest {std::string("element ") + child.name() + " is not valid UTF-8"};
+                throw BadRequest { std::string("element ") + child.name() + " is not valid UTF-8" };
             request.params.emplace(std::string(localName(child.name())), utf8text::flattenControls(value));
         }
         for (const ParamSpec& param : operation->params) {
             const auto it = request.params.find(param.name);
             if (it == request.params.end())
-                throw BadRequest {"missing parameter " + param.name};
+                throw BadRequest { "missing parameter " + param.name };
             if (param.kind == ParamKind::Integer && !isInt32(it->second))
-                throw BadRequest {"parameter " + param.name + ": Input string was not in a correct format."};
+                throw BadRequest { "parameter " + param.name + ": Input string was not in a correct format." };
         }
         if (operation->signing.kind == SigningSpec::Signed) {
             const std::string& account = request.text(operation->signing.accountElement);
             const int status = m_signatures.verify(account, request.text(operation->signing.stampElement),
-                                                   request.text(operation->signing.hashElement),
-                                                   std::time(nullptr));
+                request.text(operation->signing.hashElement), std::time(nullptr));
             if (status != kOk)
-                return {200, SoapReply::envelope(m_namespace, operationName,
-                                                 SoapReply::result(operationName, status))};
+                return { 200,
+                    SoapReply::envelope(m_namespace, operationName, SoapReply::result(operationName, status)) };
             request.regphoneid = account;
         }
-        return {200, SoapReply::envelope(m_namespace, operationName, operation->handler(request))};
+        return { 200, SoapReply::envelope(m_namespace, operationName, operation->handler(request)) };
     } catch (const BadRequest& bad) {
-        return {500, SoapReply::fault("soap:Client", bad.message)};
+        return { 500, SoapReply::fault("soap:Client", bad.message) };
     } catch (const std::exception& error) {
         std::cerr << "cvservice: " << operationName << " failed: " << error.what() << std::endl;
-        return {500, SoapReply::fault("soap:Server", "Server was unable to process request.")};
+        return { 500, SoapReply::fault("soap:Server", "Server was unable to process request.") };
     }
 }
 
@@ -216,14 +214,14 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
         std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
 
     switch (faults.reply) {
-    case HttpFaults::Reply::Normal: break;
+    case HttpFaults::Reply::Normal:
+        break;
     case HttpFaults::Reply::Drop:
         ConnectionDropper::drop(request.local_port, request.remote_addr, request.remote_port);
         return;
     case HttpFaults::Reply::ServerError:
         response.status = 500;
-        response.set_content(SoapReply::fault("soap:Server", "Server was unable to process request."),
-                             kContentType);
+        response.set_content(SoapReply::fault("soap:Server", "Server was unable to process request."), kContentType);
         return;
     case HttpFaults::Reply::Malformed:
         response.set_content("<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope xmlns:soap=\"", kContentType);
@@ -242,12 +240,12 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
     case HttpFaults::Reply::Truncated: {
         // Promise a whole reply, send half of it, then close the connection.
         auto body = std::make_shared<std::string>(SoapReply::fault("soap:Server", "truncated on purpose"));
-        response.set_content_provider(body->size(), kContentType,
-                                      [body](std::size_t offset, std::size_t, httplib::DataSink& sink) {
-                                          if (offset == 0)
-                                              sink.write(body->data(), body->size() / 2);
-                                          return false;
-                                      });
+        response.set_content_provider(
+            body->size(), kContentType, [body](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                if (offset == 0)
+                    sink.write(body->data(), body->size() / 2);
+                return false;
+            });
         return;
     }
     }
@@ -262,11 +260,11 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
     response.status = result.httpStatus;
     // Handed over without a copy: a big address book makes a reply of many megabytes.
     auto body = std::make_shared<std::string>(std::move(result.body));
-    response.set_content_provider(body->size(), kContentType,
-                                  [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
-                                      sink.write(body->data() + offset, std::min(length, body->size() - offset));
-                                      return true;
-                                  });
+    response.set_content_provider(
+        body->size(), kContentType, [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            sink.write(body->data() + offset, std::min(length, body->size() - offset));
+            return true;
+        });
 }
 
 } // namespace cvservice

@@ -6,7 +6,7 @@ namespace httplib {
 class Server;
 struct Request;
 struct Response;
-}
+} // namespace httplib
 
 namespace cvservice {
 
@@ -27,8 +27,8 @@ public:
         std::string body;
     };
 
-    SoapEndpoint(const OperationTable& operations, std::string namespaceUri, const SignatureCheck& signatures,
-                 Faults& faults);
+    SoapEndpoint(
+        const OperationTable& operations, std::string namespaceUri, const SignatureCheck& signatures, Faults& faults);
 
     void install(httplib::Server& server);
 

@@ -6,16 +6,23 @@ void SoapReply::appendEscaped(std::string& out, std::string_view text)
 {
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
         }
     }
 }
 
 std::string SoapReply::result(std::string_view operation, std::string_view value,
-                              std::initializer_list<std::pair<std::string_view, std::string_view>> outs)
+    std::initializer_list<std::pair<std::string_view, std::string_view>> outs)
 {
     std::string xml;
     xml.append("<").append(operation).append("Result>");
@@ -39,8 +46,8 @@ std::string SoapReply::envelope(std::string_view namespaceUri, std::string_view 
     std::string xml;
     xml.reserve(content.size() + 512);
     xml += "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
-                      "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-                      "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
            "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><";
     xml.append(operation).append("Response xmlns=\"");
     appendEscaped(xml, namespaceUri);

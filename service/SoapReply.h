@@ -15,7 +15,7 @@ class SoapReply {
 public:
     // <OpResult>value</OpResult> followed by the named out elements.
     static std::string result(std::string_view operation, std::string_view value,
-                              std::initializer_list<std::pair<std::string_view, std::string_view>> outs = {});
+        std::initializer_list<std::pair<std::string_view, std::string_view>> outs = {});
     static std::string result(std::string_view operation, int value);
 
     static std::string envelope(std::string_view namespaceUri, std::string_view operation, std::string_view content);

@@ -10,8 +10,8 @@ namespace cvservice {
 struct SoapRequest {
     std::string operation;
     std::map<std::string, std::string> params;
-    std::string regphoneid;  // the signed-in account, once the signature is checked
-    std::string baseUrl;     // "http://host:port" as the caller reached us
+    std::string regphoneid; // the signed-in account, once the signature is checked
+    std::string baseUrl; // "http://host:port" as the caller reached us
 
     const std::string& text(const std::string& name) const;
     int number(const std::string& name) const;

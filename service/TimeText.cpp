@@ -48,7 +48,7 @@ std::string format(std::time_t when)
     localtime_r(&when, &tm);
     char text[80];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                  tm.tm_hour, tm.tm_min, tm.tm_sec);
+        tm.tm_hour, tm.tm_min, tm.tm_sec);
     return text;
 }
 

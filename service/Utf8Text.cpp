@@ -32,7 +32,8 @@ bool isValid(std::string_view text)
                 return false;
             code = (code << 6) | (next & 0x3F);
         }
-        const bool overlong = (extra == 1 && code < 0x80) || (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
+        const bool overlong
+            = (extra == 1 && code < 0x80) || (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
         if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
             return false;
         i += extra + 1;

@@ -93,8 +93,8 @@ int main()
         const std::string body = contactsRequest(service.namespaceUri());
         const auto start = Clock::now();
         const auto reply = http.Post("/MeetingWebSevc.asmx",
-                                     {{"SOAPAction", "\"" + service.namespaceUri() + "QueryClientAddress\""}}, body,
-                                     "text/xml; charset=utf-8");
+            { { "SOAPAction", "\"" + service.namespaceUri() + "QueryClientAddress\"" } }, body,
+            "text/xml; charset=utf-8");
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         if (!reply || reply->status != 200 || reply->body.find("<addressno>99999") == std::string::npos) {
             std::cerr << "service_bench: the contact list did not arrive whole" << std::endl;
@@ -111,9 +111,9 @@ int main()
     config.webHost = "127.0.0.1";
     config.webPort = service.httpPort();
     config.namespaceUri = service.namespaceUri();
-    std::atomic<long> calls {0};
-    std::atomic<long> failures {0};
-    std::atomic<bool> stop {false};
+    std::atomic<long> calls { 0 };
+    std::atomic<long> failures { 0 };
+    std::atomic<bool> stop { false };
     std::vector<std::thread> clients;
     const auto start = Clock::now();
     for (int i = 0; i < 8; ++i) {

@@ -1,5 +1,6 @@
 #include "operations/AccountOperations.h"
 
+#include "Money.h"
 #include "OperationTable.h"
 #include "PhoneNumber.h"
 #include "RandomDigits.h"
@@ -9,9 +10,6 @@
 #include "TimeText.h"
 #include "Utf8Text.h"
 #include "store/AccountRepository.h"
-#include "store/Database.h"
-
-#include <cstdio>
 
 namespace cvservice {
 
@@ -21,15 +19,6 @@ constexpr std::size_t kMaxPasswordLength = 32;
 constexpr std::size_t kMaxSmsSignature = 16;
 constexpr std::size_t kMaxProfileField = 100;
 constexpr int kTransferProcessState = 2;
-
-std::string yuan(std::int64_t hundredths)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%lld.%02lld", hundredths < 0 ? "-" : "",
-                  static_cast<long long>((hundredths < 0 ? -hundredths : hundredths) / 100),
-                  static_cast<long long>((hundredths < 0 ? -hundredths : hundredths) % 100));
-    return text;
-}
 
 bool validPassword(const std::string& password)
 {
@@ -47,42 +36,33 @@ AccountOperations::AccountOperations(ServiceContext& context)
 
 void AccountOperations::install(OperationTable& table)
 {
-    const std::vector<ParamSpec> plain {T("inregphoneid"), T("inuserid"), T("timeticks"), T("strMD5Client")};
-    table.add({"ModifytPasswordByPhoneID",
-               {T("inregphoneid"), T("inoldpassword"), T("innewpassword"), T("inuserid"), T("timeticks"),
-                T("strMD5Client")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return changePassword(r); }});
-    table.add({"GetMemberInfo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return memberInfo(r); }});
-    table.add({"ClientPrivateInfo",
-               {T("inregphoneid"), T("inidcard"), I("inidtype"), I("insex"), T("incontactid"), T("inemail"),
-                T("instreet"), T("incity"), T("instate"), T("incountry"), T("postcode"), T("inmeetcall"),
-                T("inmessagesender"), T("incomment"), T("inuserid"), I("inoprflag"), T("timeticks"),
-                T("strMD5Client"), T("contactname")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return saveProfile(r); }});
-    table.add({"GetClientBalance", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return balance(r); }});
-    table.add({"SetMeetCall",
-               {T("inregphoneid"), T("inmeetcal"), T("inuserid"), T("timeticks"), T("strMD5Client")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return setMeetCall(r); }});
-    table.add({"SetMessagesender",
-               {T("inregphoneid"), T("inmessagesender"), T("inuserid"), T("timeticks"), T("strMD5Client")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return setMessageSender(r); }});
-    table.add({"TransferAccount",
-               {T("inoutregphoneid"), T("inoutclientpassword"), T("intoregphoneid"), I("inrecharge"),
-                I("inrechargeadd"), I("inprocessstate"), T("inremark"), T("inuserid"), T("timeticks"),
-                T("strMD5Client")},
-               {SigningSpec::Signed, "inoutregphoneid", "timeticks", "strMD5Client"},
-               [this](const SoapRequest& r) { return transfer(r); }});
-    table.add({"GetClientRoomInfo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return roomInfo(r); }});
-    table.add({"ModifyClientRoomInfo",
-               {T("inregphoneid"), I("inroomtype"), T("inchairpersonpwd"), T("inparticipantpwd"), T("instarttime"),
-                T("inendtime"), I("inoprflag"), T("inuserid"), T("timeticks"), T("strMD5Client")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return resetRoom(r); }});
-    table.add({"GetClientNoteNo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return noteNumber(r); }});
+    const std::vector<ParamSpec> plain { T("inregphoneid"), T("inuserid"), T("timeticks"), T("strMD5Client") };
+    table.add({ "ModifytPasswordByPhoneID",
+        { T("inregphoneid"), T("inoldpassword"), T("innewpassword"), T("inuserid"), T("timeticks"), T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return changePassword(r); } });
+    table.add({ "GetMemberInfo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return memberInfo(r); } });
+    table.add({ "ClientPrivateInfo",
+        { T("inregphoneid"), T("inidcard"), I("inidtype"), I("insex"), T("incontactid"), T("inemail"), T("instreet"),
+            T("incity"), T("instate"), T("incountry"), T("postcode"), T("inmeetcall"), T("inmessagesender"),
+            T("incomment"), T("inuserid"), I("inoprflag"), T("timeticks"), T("strMD5Client"), T("contactname") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return saveProfile(r); } });
+    table.add({ "GetClientBalance", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return balance(r); } });
+    table.add({ "SetMeetCall", { T("inregphoneid"), T("inmeetcal"), T("inuserid"), T("timeticks"), T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return setMeetCall(r); } });
+    table.add({ "SetMessagesender",
+        { T("inregphoneid"), T("inmessagesender"), T("inuserid"), T("timeticks"), T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return setMessageSender(r); } });
+    table.add({ "TransferAccount",
+        { T("inoutregphoneid"), T("inoutclientpassword"), T("intoregphoneid"), I("inrecharge"), I("inrechargeadd"),
+            I("inprocessstate"), T("inremark"), T("inuserid"), T("timeticks"), T("strMD5Client") },
+        { SigningSpec::Signed, "inoutregphoneid", "timeticks", "strMD5Client" },
+        [this](const SoapRequest& r) { return transfer(r); } });
+    table.add({ "GetClientRoomInfo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return roomInfo(r); } });
+    table.add({ "ModifyClientRoomInfo",
+        { T("inregphoneid"), I("inroomtype"), T("inchairpersonpwd"), T("inparticipantpwd"), T("instarttime"),
+            T("inendtime"), I("inoprflag"), T("inuserid"), T("timeticks"), T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return resetRoom(r); } });
+    table.add({ "GetClientNoteNo", plain, lowerCaseSigning(), [this](const SoapRequest& r) { return noteNumber(r); } });
 }
 
 std::string AccountOperations::changePassword(const SoapRequest& request)
@@ -100,13 +80,12 @@ std::string AccountOperations::memberInfo(const SoapRequest& request)
 {
     const auto a = m_context.accounts.find(request.regphoneid);
     DataSetWriter rows(request.operation, "ds",
-                       {"clientno", "idcard", "idtype", "sex", "contactname", "contactid", "email", "street", "city",
-                        "state", "country", "postcode", "meetcall", "messagesender", "comment", "modifytime",
-                        "userid", "ipaddress"});
+        { "clientno", "idcard", "idtype", "sex", "contactname", "contactid", "email", "street", "city", "state",
+            "country", "postcode", "meetcall", "messagesender", "comment", "modifytime", "userid", "ipaddress" });
     if (a)
-        rows.add({std::to_string(a->clientno), a->idcard, std::to_string(a->idtype), std::to_string(a->sex),
-                  a->contactname, a->contactid, a->email, a->street, a->city, a->state, a->country, a->postcode,
-                  a->meetcall, a->messagesender, a->comment, a->modifytime, "pcadm", a->ipaddress});
+        rows.add({ std::to_string(a->clientno), a->idcard, std::to_string(a->idtype), std::to_string(a->sex),
+            a->contactname, a->contactid, a->email, a->street, a->city, a->state, a->country, a->postcode, a->meetcall,
+            a->messagesender, a->comment, a->modifytime, "pcadm", a->ipaddress });
     return rows.finish();
 }
 
@@ -121,8 +100,8 @@ std::string AccountOperations::saveProfile(const SoapRequest& request)
     const int sex = request.number("insex");
     if (idtype < 0 || idtype > 5 || sex < 0 || sex > 2)
         return SoapReply::result(request.operation, kBadProfile);
-    for (const char* field : {"inidcard", "incontactid", "inemail", "instreet", "incity", "instate", "incountry",
-                              "postcode", "incomment", "contactname"}) {
+    for (const char* field : { "inidcard", "incontactid", "inemail", "instreet", "incity", "instate", "incountry",
+             "postcode", "incomment", "contactname" }) {
         if (utf8text::length(request.text(field)) > kMaxProfileField)
             return SoapReply::result(request.operation, kBadProfile);
     }
@@ -157,7 +136,8 @@ std::string AccountOperations::balance(const SoapRequest& request)
     const auto a = m_context.accounts.find(request.regphoneid);
     if (!a)
         return SoapReply::result(request.operation, kUnknownAccount);
-    return SoapReply::result(request.operation, "0", {{"outbalance", yuan(a->balance)}, {"outexptime", a->expiry}});
+    return SoapReply::result(
+        request.operation, "0", { { "outbalance", yuanText(a->balance) }, { "outexptime", a->expiry } });
 }
 
 std::string AccountOperations::setMeetCall(const SoapRequest& request)
@@ -195,23 +175,17 @@ std::string AccountOperations::transfer(const SoapRequest& request)
     if (!m_context.accounts.password(to))
         return SoapReply::result(request.operation, kUnknownTargetAccount);
 
-    Transaction transaction(m_context.db);
-    if (!m_context.accounts.debit(from, amount))
+    if (!m_context.accounts.transfer(from, to, amount, request.text("inremark")))
         return SoapReply::result(request.operation, kInsufficientBalance);
-    m_context.accounts.credit(to, amount);
-    Statement record(m_context.db,
-                     "INSERT INTO transfers (fromphone, tophone, amount, processtime, remark) VALUES (?,?,?,?,?)");
-    record.bind(1, from).bind(2, to).bind(3, amount).bind(4, timetext::now()).bind(5, request.text("inremark")).run();
-    transaction.commit();
     return SoapReply::result(request.operation, kOk);
 }
 
 std::string AccountOperations::roomInfo(const SoapRequest& request)
 {
     const auto a = m_context.accounts.find(request.regphoneid);
-    DataSetWriter rows(request.operation, "ds", {"chairpersonpwd", "participantpwd"});
+    DataSetWriter rows(request.operation, "ds", { "chairpersonpwd", "participantpwd" });
     if (a && !a->chairpersonpwd.empty())
-        rows.add({a->chairpersonpwd, a->participantpwd});
+        rows.add({ a->chairpersonpwd, a->participantpwd });
     return rows.finish();
 }
 
@@ -230,7 +204,7 @@ std::string AccountOperations::resetRoom(const SoapRequest& request)
 std::string AccountOperations::noteNumber(const SoapRequest& request)
 {
     const auto a = m_context.accounts.find(request.regphoneid);
-    return SoapReply::result(request.operation, "0", {{"noteNo", a ? a->noteno : std::string()}});
+    return SoapReply::result(request.operation, "0", { { "noteNo", a ? a->noteno : std::string() } });
 }
 
 } // namespace cvservice

@@ -23,7 +23,7 @@ enum Flag { kAdd = 0, kModify = 1, kDelete = 2 };
 
 std::vector<std::string> memberColumns()
 {
-    return {"addressno", "addressname", "phone"};
+    return { "addressno", "addressname", "phone" };
 }
 
 std::optional<std::int64_t> parseId(const std::string& text)
@@ -46,48 +46,45 @@ void AddressBookOperations::install(OperationTable& table)
 {
     const SigningSpec camel = camelCaseSigning();
     const SigningSpec lower = lowerCaseSigning();
-    const std::vector<ParamSpec> camelPlain {T("regphoneId"), T("userId"), T("timeStamp"), T("hashCode")};
-    const std::vector<ParamSpec> groupChange {I("ingroupid"), T("ingroupname"), T("inuserid"), I("inoprflag"),
-                                              T("inregphoneid"), T("timeticks"), T("strMD5Client")};
-    const std::vector<ParamSpec> groupList {T("inregphoneid"), T("timeticks"), T("strMD5Client")};
-    const std::vector<ParamSpec> memberQuery {T("regphoneId"), T("groupId"), T("userId"), T("timeStamp"),
-                                              T("hashCode")};
-    const std::vector<ParamSpec> memberChange {T("regphoneId"), I("groupId"), I("addressNo"), T("userId"),
-                                               I("oprFlag"), T("timeStamp"), T("hashCode")};
+    const std::vector<ParamSpec> camelPlain { T("regphoneId"), T("userId"), T("timeStamp"), T("hashCode") };
+    const std::vector<ParamSpec> groupChange { I("ingroupid"), T("ingroupname"), T("inuserid"), I("inoprflag"),
+        T("inregphoneid"), T("timeticks"), T("strMD5Client") };
+    const std::vector<ParamSpec> groupList { T("inregphoneid"), T("timeticks"), T("strMD5Client") };
+    const std::vector<ParamSpec> memberQuery { T("regphoneId"), T("groupId"), T("userId"), T("timeStamp"),
+        T("hashCode") };
+    const std::vector<ParamSpec> memberChange { T("regphoneId"), I("groupId"), I("addressNo"), T("userId"),
+        I("oprFlag"), T("timeStamp"), T("hashCode") };
     GroupRepository& contactGroups = m_context.contactGroups;
     GroupRepository& confGroups = m_context.confGroups;
 
-    table.add({"ClientAddressNew",
-               {T("regphoneId"), I("addressNo"), I("sex"), T("addressName"), T("phone"), T("email"), T("userId"),
-                I("oprFlag"), T("timeStamp"), T("hashCode")},
-               camel, [this](const SoapRequest& r) { return changeContact(r); }});
-    table.add({"QueryClientAddress", camelPlain, camel, [this](const SoapRequest& r) { return contacts(r); }});
+    table.add({ "ClientAddressNew",
+        { T("regphoneId"), I("addressNo"), I("sex"), T("addressName"), T("phone"), T("email"), T("userId"),
+            I("oprFlag"), T("timeStamp"), T("hashCode") },
+        camel, [this](const SoapRequest& r) { return changeContact(r); } });
+    table.add({ "QueryClientAddress", camelPlain, camel, [this](const SoapRequest& r) { return contacts(r); } });
 
-    table.add({"ClientAddressGroup", groupChange, lower,
-               [this, &contactGroups](const SoapRequest& r) { return changeGroup(r, contactGroups); }});
-    table.add({"GetClientAddressGroup", groupList, lower, [this, &contactGroups](const SoapRequest& r) {
+    table.add({ "ClientAddressGroup", groupChange, lower,
+        [this, &contactGroups](const SoapRequest& r) { return changeGroup(r, contactGroups); } });
+    table.add({ "GetClientAddressGroup", groupList, lower, [this, &contactGroups](const SoapRequest& r) {
                    return groups(r, contactGroups, "addressgroupid", "addressgroupname");
-               }});
-    table.add({"QueryClientAddressGroupMember", memberQuery, camel,
-               [this, &contactGroups](const SoapRequest& r) { return members(r, contactGroups); }});
-    table.add({"ClientAddressGroupMemberNew", memberChange, camel, [this, &contactGroups](const SoapRequest& r) {
-                   return changeMember(r, contactGroups, GroupKind::Contact);
-               }});
-    table.add({"QueryNotAddressGroupMember", camelPlain, camel,
-               [this, &contactGroups](const SoapRequest& r) { return notInAny(r, contactGroups); }});
+               } });
+    table.add({ "QueryClientAddressGroupMember", memberQuery, camel,
+        [this, &contactGroups](const SoapRequest& r) { return members(r, contactGroups); } });
+    table.add({ "ClientAddressGroupMemberNew", memberChange, camel,
+        [this, &contactGroups](const SoapRequest& r) { return changeMember(r, contactGroups, GroupKind::Contact); } });
+    table.add({ "QueryNotAddressGroupMember", camelPlain, camel,
+        [this, &contactGroups](const SoapRequest& r) { return notInAny(r, contactGroups); } });
 
-    table.add({"ClientConfGroup", groupChange, lower,
-               [this, &confGroups](const SoapRequest& r) { return changeGroup(r, confGroups); }});
-    table.add({"GetConfGroup", groupList, lower, [this, &confGroups](const SoapRequest& r) {
-                   return groups(r, confGroups, "confgroupid", "confgroupname");
-               }});
-    table.add({"QueryClientConfGroupMember", memberQuery, camel,
-               [this, &confGroups](const SoapRequest& r) { return members(r, confGroups); }});
-    table.add({"ClientConfGroupMemberNew", memberChange, camel, [this, &confGroups](const SoapRequest& r) {
-                   return changeMember(r, confGroups, GroupKind::Conference);
-               }});
-    table.add({"QueryNotConfGroupMember", camelPlain, camel,
-               [this, &confGroups](const SoapRequest& r) { return notInAny(r, confGroups); }});
+    table.add({ "ClientConfGroup", groupChange, lower,
+        [this, &confGroups](const SoapRequest& r) { return changeGroup(r, confGroups); } });
+    table.add({ "GetConfGroup", groupList, lower,
+        [this, &confGroups](const SoapRequest& r) { return groups(r, confGroups, "confgroupid", "confgroupname"); } });
+    table.add({ "QueryClientConfGroupMember", memberQuery, camel,
+        [this, &confGroups](const SoapRequest& r) { return members(r, confGroups); } });
+    table.add({ "ClientConfGroupMemberNew", memberChange, camel,
+        [this, &confGroups](const SoapRequest& r) { return changeMember(r, confGroups, GroupKind::Conference); } });
+    table.add({ "QueryNotConfGroupMember", camelPlain, camel,
+        [this, &confGroups](const SoapRequest& r) { return notInAny(r, confGroups); } });
 }
 
 std::string AddressBookOperations::changeContact(const SoapRequest& request)
@@ -123,13 +120,12 @@ std::string AddressBookOperations::changeContact(const SoapRequest& request)
 std::string AddressBookOperations::contacts(const SoapRequest& request)
 {
     DataSetWriter rows(request.operation, "Table",
-                       {"clientno", "addressno", "addressname", "phone", "sex", "email", "addressgroupid",
-                        "addressgroupname"});
+        { "clientno", "addressno", "addressname", "phone", "sex", "email", "addressgroupid", "addressgroupname" });
     const auto account = m_context.accounts.find(request.regphoneid);
     const std::string clientno = account ? std::to_string(account->clientno) : std::string();
     for (const Contact& c : m_context.contacts.list(request.regphoneid))
-        rows.add({clientno, std::to_string(c.addressno), c.name, c.phone, std::to_string(c.sex), c.email,
-                  std::to_string(c.groupid), c.groupname});
+        rows.add({ clientno, std::to_string(c.addressno), c.name, c.phone, std::to_string(c.sex), c.email,
+            std::to_string(c.groupid), c.groupname });
     return rows.finish();
 }
 
@@ -166,12 +162,12 @@ std::string AddressBookOperations::changeGroup(const SoapRequest& request, Group
     return reply(kOk);
 }
 
-std::string AddressBookOperations::groups(const SoapRequest& request, GroupRepository& groups, const char* idColumn,
-                                          const char* nameColumn)
+std::string AddressBookOperations::groups(
+    const SoapRequest& request, GroupRepository& groups, const char* idColumn, const char* nameColumn)
 {
-    DataSetWriter rows(request.operation, "ds", {idColumn, nameColumn});
+    DataSetWriter rows(request.operation, "ds", { idColumn, nameColumn });
     for (const Group& g : groups.list(request.regphoneid))
-        rows.add({std::to_string(g.id), g.name});
+        rows.add({ std::to_string(g.id), g.name });
     return rows.finish();
 }
 
@@ -182,12 +178,11 @@ std::string AddressBookOperations::members(const SoapRequest& request, GroupRepo
         return SoapReply::result(request.operation, kNoSuchGroup);
     DataSetWriter rows(request.operation, "Table", memberColumns());
     for (const Contact& c : groups.members(*id))
-        rows.add({std::to_string(c.addressno), c.name, c.phone});
+        rows.add({ std::to_string(c.addressno), c.name, c.phone });
     return rows.finish();
 }
 
-std::string AddressBookOperations::changeMember(const SoapRequest& request, GroupRepository& groups,
-                                                GroupKind kind)
+std::string AddressBookOperations::changeMember(const SoapRequest& request, GroupRepository& groups, GroupKind kind)
 {
     auto reply = [&](int status) { return SoapReply::result(request.operation, status); };
     const int flag = request.number("oprFlag");
@@ -221,7 +216,7 @@ std::string AddressBookOperations::notInAny(const SoapRequest& request, GroupRep
 {
     DataSetWriter rows(request.operation, "Table", memberColumns());
     for (const Contact& c : groups.notInAny(request.regphoneid))
-        rows.add({std::to_string(c.addressno), c.name, c.phone});
+        rows.add({ std::to_string(c.addressno), c.name, c.phone });
     return rows.finish();
 }
 

@@ -22,8 +22,8 @@ private:
     std::string changeContact(const SoapRequest& request);
     std::string contacts(const SoapRequest& request);
     std::string changeGroup(const SoapRequest& request, GroupRepository& groups);
-    std::string groups(const SoapRequest& request, GroupRepository& groups, const char* idColumn,
-                       const char* nameColumn);
+    std::string groups(
+        const SoapRequest& request, GroupRepository& groups, const char* idColumn, const char* nameColumn);
     std::string members(const SoapRequest& request, GroupRepository& groups);
     std::string changeMember(const SoapRequest& request, GroupRepository& groups, GroupKind kind);
     std::string notInAny(const SoapRequest& request, GroupRepository& groups);

@@ -16,8 +16,6 @@ public:
     explicit ChargeOperations(ServiceContext& context);
     void install(OperationTable& table);
 
-    static std::string yuan(std::int64_t hundredths);
-
 private:
     std::string conferenceCharges(const SoapRequest& request);
     std::string recordings(const SoapRequest& request);
@@ -25,7 +23,7 @@ private:
 
     // Parses the filter and checks that it asks only about the caller's own records.
     int readFilter(const FilterParser& parser, const std::string& text, const std::string& owner,
-                   std::vector<FilterCondition>& conditions) const;
+        std::vector<FilterCondition>& conditions) const;
 
     ServiceContext& m_context;
     FilterParser m_conferenceFilter;

@@ -22,7 +22,7 @@ constexpr std::size_t kMaxTopicBytes = 1024;
 constexpr std::size_t kMaxParticipants = 200;
 constexpr long kBookingSlackSeconds = 120;
 constexpr long kMaxBookingDays = 30;
-constexpr int kCommands[] = {0, 1, 2, 3, 5, 6, 9, 10, 12, 16, 17};
+constexpr int kCommands[] = { 0, 1, 2, 3, 5, 6, 9, 10, 12, 16, 17 };
 
 std::string number(int value)
 {
@@ -32,8 +32,8 @@ std::string number(int value)
 std::string stampNow()
 {
     std::string text = timetext::now();
-    text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '-' || c == ':' || c == 'T'; }),
-               text.end());
+    text.erase(
+        std::remove_if(text.begin(), text.end(), [](char c) { return c == '-' || c == ':' || c == 'T'; }), text.end());
     return text;
 }
 
@@ -47,30 +47,29 @@ ConferenceOperations::ConferenceOperations(ServiceContext& context)
 void ConferenceOperations::install(OperationTable& table)
 {
     const SigningSpec s = lowerCaseSigning();
-    table.add({"createConference",
-               {T("inmeetname"), T("inmeettitle"), T("inmeetcall"), T("inmeetphone"), T("inphoneaddress"),
-                I("inmeettype"), T("inmeettime"), I("inmeetsmsflag"), I("inmeetrecflag"), I("inautocall"),
-                I("inshutup"), T("inuserid"), T("inregphoneid"), T("ipaddress"), T("timeticks"), T("strMD5Client")},
-               s, [this](const SoapRequest& r) { return create(r); }});
-    table.add({"ModifyBookConference",
-               {T("inconferenceid"), T("inmeetname"), T("inmeettitle"), T("inmeetcall"), T("inmeetphone"),
-                T("inphoneaddress"), T("inmeettime"), I("inmeetsmsflag"), I("inmeetrecflag"), I("inautocallflag"),
-                I("inshutupflag"), T("inipaddress"), I("inoprflag"), T("inuserid"), T("inregphoneid"),
-                T("timeticks"), T("strMD5Client")},
-               s, [this](const SoapRequest& r) { return modifyBooking(r); }});
-    table.add({"ConferenceControl",
-               {T("inconferenceid"), I("incommandno"), T("inphoneid"), T("inuserid"), T("inregphoneid"),
-                T("timeticks"), T("strMD5Client")},
-               s, [this](const SoapRequest& r) { return control(r); }});
-    const std::vector<ParamSpec> byId {T("conferenceid"), T("inregphoneid"), T("timeticks"), T("strMD5Client")};
-    table.add({"GetMeetingStatus", byId, s, [this](const SoapRequest& r) { return meetingStatus(r); }});
-    table.add({"GetMeetingMemberStatus", byId, s, [this](const SoapRequest& r) { return memberStatus(r); }});
-    const std::vector<ParamSpec> plain {T("inregphoneid"), T("inuserid"), T("timeticks"), T("strMD5Client")};
-    table.add({"Getcurrentconferencelist", plain, s, [this](const SoapRequest& r) { return current(r); }});
-    table.add({"GetSubscribeCurrentConference", plain, s, [this](const SoapRequest& r) { return booked(r); }});
-    table.add({"GetPastConference",
-               {T("inregphoneid"), T("timeticks"), T("strMD5Client")},
-               s, [this](const SoapRequest& r) { return past(r); }});
+    table.add({ "createConference",
+        { T("inmeetname"), T("inmeettitle"), T("inmeetcall"), T("inmeetphone"), T("inphoneaddress"), I("inmeettype"),
+            T("inmeettime"), I("inmeetsmsflag"), I("inmeetrecflag"), I("inautocall"), I("inshutup"), T("inuserid"),
+            T("inregphoneid"), T("ipaddress"), T("timeticks"), T("strMD5Client") },
+        s, [this](const SoapRequest& r) { return create(r); } });
+    table.add({ "ModifyBookConference",
+        { T("inconferenceid"), T("inmeetname"), T("inmeettitle"), T("inmeetcall"), T("inmeetphone"),
+            T("inphoneaddress"), T("inmeettime"), I("inmeetsmsflag"), I("inmeetrecflag"), I("inautocallflag"),
+            I("inshutupflag"), T("inipaddress"), I("inoprflag"), T("inuserid"), T("inregphoneid"), T("timeticks"),
+            T("strMD5Client") },
+        s, [this](const SoapRequest& r) { return modifyBooking(r); } });
+    table.add({ "ConferenceControl",
+        { T("inconferenceid"), I("incommandno"), T("inphoneid"), T("inuserid"), T("inregphoneid"), T("timeticks"),
+            T("strMD5Client") },
+        s, [this](const SoapRequest& r) { return control(r); } });
+    const std::vector<ParamSpec> byId { T("conferenceid"), T("inregphoneid"), T("timeticks"), T("strMD5Client") };
+    table.add({ "GetMeetingStatus", byId, s, [this](const SoapRequest& r) { return meetingStatus(r); } });
+    table.add({ "GetMeetingMemberStatus", byId, s, [this](const SoapRequest& r) { return memberStatus(r); } });
+    const std::vector<ParamSpec> plain { T("inregphoneid"), T("inuserid"), T("timeticks"), T("strMD5Client") };
+    table.add({ "Getcurrentconferencelist", plain, s, [this](const SoapRequest& r) { return current(r); } });
+    table.add({ "GetSubscribeCurrentConference", plain, s, [this](const SoapRequest& r) { return booked(r); } });
+    table.add({ "GetPastConference", { T("inregphoneid"), T("timeticks"), T("strMD5Client") }, s,
+        [this](const SoapRequest& r) { return past(r); } });
 }
 
 int ConferenceOperations::checkBookingTime(std::time_t meeting, std::time_t now)
@@ -128,13 +127,11 @@ std::string ConferenceOperations::create(const SoapRequest& request)
         if (const int status = checkBookingTime(*when, now); status != kOk)
             return refuse(status);
         conference.meettime = timetext::format(*when);
-        conference.state = ConferenceState::Booked;
     } else {
         const auto account = m_context.accounts.find(request.regphoneid);
         if (!account || account->balance <= 0)
             return refuse(kInsufficientBalance);
         conference.meettime = timetext::format(now);
-        conference.state = ConferenceState::Running;
     }
     conference.id = m_context.conferences.nextId(stampNow());
     conference.owner = request.regphoneid;
@@ -144,21 +141,16 @@ std::string ConferenceOperations::create(const SoapRequest& request)
     conference.shutup = request.number("inshutup") ? 1 : 0;
     conference.recflag = request.number("inmeetrecflag") ? 1 : 0;
     conference.meetpwd = RandomDigits::make(6);
-    // Stored as booked first: the runner marks it running as it hands it to the hub.
-    const ConferenceState target = conference.state;
+    // Stored as booked first: the runner marks an instant one running as it hands it to the hub.
     conference.state = ConferenceState::Booked;
-    if (target == ConferenceState::Booked) {
-        m_context.conferences.insert(conference);
-    } else {
-        conference.meettype = 0;
-        m_context.conferences.insert(conference);
+    m_context.conferences.insert(conference);
+    if (type == 0)
         m_context.runner.start(conference);
-    }
     return SoapReply::result(request.operation, conference.id);
 }
 
-int ConferenceOperations::ownership(const std::string& owner, const std::string& conferenceId,
-                                    std::optional<Conference>& found) const
+int ConferenceOperations::ownership(
+    const std::string& owner, const std::string& conferenceId, std::optional<Conference>& found) const
 {
     found = m_context.conferences.find(conferenceId);
     if (!found)
@@ -227,12 +219,11 @@ std::string ConferenceOperations::memberStatus(const SoapRequest& request)
     if (const int status = ownership(request.regphoneid, request.text("conferenceid"), conference); status != kOk)
         return SoapReply::result(request.operation, number(status));
     DataSetWriter rows(request.operation, "ds",
-                       {"phone", "phoneaddress", "phonetype", "callstate", "speakstate", "speakrequest",
-                        "activetalker"});
+        { "phone", "phoneaddress", "phonetype", "callstate", "speakstate", "speakrequest", "activetalker" });
     if (const auto live = m_context.hub.snapshot(conference->id)) {
         for (const LiveMember& m : live->members)
-            rows.add({m.phone, m.name, m.phone == live->hostNumber ? "1" : "0", number(m.callstate),
-                      number(m.speakstate), "0", number(m.activetalker)});
+            rows.add({ m.phone, m.name, m.phone == live->hostNumber ? "1" : "0", number(m.callstate),
+                number(m.speakstate), "0", number(m.activetalker) });
     }
     return rows.finish();
 }
@@ -240,18 +231,16 @@ std::string ConferenceOperations::memberStatus(const SoapRequest& request)
 std::string ConferenceOperations::current(const SoapRequest& request)
 {
     DataSetWriter rows(request.operation, "ds",
-                       {"conferenceid", "meettitle", "regphoneid", "meettime", "meetcall", "meetphone",
-                        "meetphoneaddress", "meettype", "meetautodialflag", "meetsmsflag", "meetshutupflag",
-                        "meetrecflag", "meetpwd"});
+        { "conferenceid", "meettitle", "regphoneid", "meettime", "meetcall", "meetphone", "meetphoneaddress",
+            "meettype", "meetautodialflag", "meetsmsflag", "meetshutupflag", "meetrecflag", "meetpwd" });
     for (Conference& c : m_context.conferences.list(request.regphoneid, ConferenceState::Running)) {
         // Mute-all and recording change while the conference runs; the hub knows.
         if (const auto live = m_context.hub.snapshot(c.id)) {
             c.shutup = live->muteAll ? 1 : 0;
             c.recflag = live->recording ? 1 : 0;
         }
-        rows.add({c.id, c.title, c.owner, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress,
-                  number(c.meettype), number(c.autodial), number(c.smsflag), number(c.shutup), number(c.recflag),
-                  c.meetpwd});
+        rows.add({ c.id, c.title, c.owner, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, number(c.meettype),
+            number(c.autodial), number(c.smsflag), number(c.shutup), number(c.recflag), c.meetpwd });
     }
     return rows.finish();
 }
@@ -259,22 +248,22 @@ std::string ConferenceOperations::current(const SoapRequest& request)
 std::string ConferenceOperations::booked(const SoapRequest& request)
 {
     DataSetWriter rows(request.operation, "ds",
-                       {"conferenceid", "meettitle", "meettime", "meetcall", "meetphone", "meetphoneaddress",
-                        "meetautodialflag", "meetsmsflag", "meetshutupflag", "meetrecflag"});
+        { "conferenceid", "meettitle", "meettime", "meetcall", "meetphone", "meetphoneaddress", "meetautodialflag",
+            "meetsmsflag", "meetshutupflag", "meetrecflag" });
     for (const Conference& c : m_context.conferences.list(request.regphoneid, ConferenceState::Booked))
-        rows.add({c.id, c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, number(c.autodial),
-                  number(c.smsflag), number(c.shutup), number(c.recflag)});
+        rows.add({ c.id, c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, number(c.autodial),
+            number(c.smsflag), number(c.shutup), number(c.recflag) });
     return rows.finish();
 }
 
 std::string ConferenceOperations::past(const SoapRequest& request)
 {
     DataSetWriter rows(request.operation, "ds",
-                       {"meettime", "meettitle", "meetcall", "meetphone", "meetphoneaddress", "meetsmsflag",
-                        "meetrecflag", "meetshutupflag", "meetautodialflag", "members"});
+        { "meettime", "meettitle", "meetcall", "meetphone", "meetphoneaddress", "meetsmsflag", "meetrecflag",
+            "meetshutupflag", "meetautodialflag", "members" });
     for (const Conference& c : m_context.conferences.list(request.regphoneid, ConferenceState::Ended))
-        rows.add({c.meettime, c.title, c.meetcall, c.meetphone, c.meetphoneaddress, number(c.smsflag),
-                  number(c.recflag), number(c.shutup), number(c.autodial), number(c.members)});
+        rows.add({ c.meettime, c.title, c.meetcall, c.meetphone, c.meetphoneaddress, number(c.smsflag),
+            number(c.recflag), number(c.shutup), number(c.autodial), number(c.members) });
     return rows.finish();
 }
 

@@ -31,17 +31,17 @@ MessagingOperations::MessagingOperations(ServiceContext& context)
 
 void MessagingOperations::install(OperationTable& table)
 {
-    table.add({"clientsendmessage",
-               {T("inphonelist"), T("inshortmessage"), T("datetime"), T("inuserid"), T("inregphoneid"),
-                T("timeticks"), T("strMD5Client")},
-               lowerCaseSigning(), [this](const SoapRequest& r) { return send(r); }});
+    table.add({ "clientsendmessage",
+        { T("inphonelist"), T("inshortmessage"), T("datetime"), T("inuserid"), T("inregphoneid"), T("timeticks"),
+            T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return send(r); } });
 }
 
 std::string MessagingOperations::send(const SoapRequest& request)
 {
     auto reply = [&](int status, const std::string& count = "0", const std::string& blocked = "") {
         return SoapReply::result(request.operation, std::to_string(status),
-                                 {{"outmsgsendcount", count}, {"outblackkeywords", blocked}});
+            { { "outmsgsendcount", count }, { "outblackkeywords", blocked } });
     };
     const std::string& message = request.text("inshortmessage");
     if (utf8text::trim(message).empty())
@@ -86,7 +86,7 @@ std::string MessagingOperations::send(const SoapRequest& request)
     if (!m_context.accounts.debit(request.regphoneid, static_cast<std::int64_t>(count) * kPricePerSms))
         return reply(kInsufficientBalance);
     for (const std::string& number : recipients)
-        m_context.charges.addSms({request.regphoneid, number, message, sendTime, parts * kPricePerSms});
+        m_context.charges.addSms({ request.regphoneid, number, message, sendTime, parts * kPricePerSms });
     transaction.commit();
     return reply(kOk, std::to_string(count));
 }

@@ -32,18 +32,14 @@ SessionOperations::SessionOperations(ServiceContext& context)
 
 void SessionOperations::install(OperationTable& table)
 {
-    table.add({"UserClientLogin",
-               {T("inregphoneid"), T("inclientpassword"), T("inipaddress"), I("inlogincmd"), T("inuserid"),
-                T("timeticks"), T("strMD5Client")},
-               lowerCaseSigning(),
-               [this](const SoapRequest& r) { return login(r); }});
-    table.add({"GetSysMsgInfo", {I("msgno")}, {SigningSpec::Unsigned}, [this](const SoapRequest& r) {
-                   return messageText(r);
-               }});
-    table.add({"CheckOrUpdatePCClientVersion",
-               {I("insofttype"), T("insoftversion"), T("inuserid"), T("timeticks")},
-               {SigningSpec::Unsigned},
-               [this](const SoapRequest& r) { return versionCheck(r); }});
+    table.add({ "UserClientLogin",
+        { T("inregphoneid"), T("inclientpassword"), T("inipaddress"), I("inlogincmd"), T("inuserid"), T("timeticks"),
+            T("strMD5Client") },
+        lowerCaseSigning(), [this](const SoapRequest& r) { return login(r); } });
+    table.add({ "GetSysMsgInfo", { I("msgno") }, { SigningSpec::Unsigned },
+        [this](const SoapRequest& r) { return messageText(r); } });
+    table.add({ "CheckOrUpdatePCClientVersion", { I("insofttype"), T("insoftversion"), T("inuserid"), T("timeticks") },
+        { SigningSpec::Unsigned }, [this](const SoapRequest& r) { return versionCheck(r); } });
 }
 
 std::string SessionOperations::login(const SoapRequest& request)
@@ -67,7 +63,7 @@ std::string SessionOperations::versionCheck(const SoapRequest& request)
 {
     if (request.number("insofttype") != kPcClientSoftware)
         return SoapReply::result(request.operation, std::to_string(kUnknownSoftware),
-                                 {{"outsoftversion", ""}, {"outupgradeflag", ""}, {"outdownloadurl", ""}});
+            { { "outsoftversion", "" }, { "outupgradeflag", "" }, { "outdownloadurl", "" } });
     const ServiceOptions& options = m_context.options;
     const long version = versionNumber(request.text("insoftversion"));
     // 0: current; 1: a newer version exists; 2: too old to keep running.
@@ -78,8 +74,7 @@ std::string SessionOperations::versionCheck(const SoapRequest& request)
         flag = "1";
     const std::string urls = *flag == '0' ? std::string() : downloadList(request.baseUrl);
     return SoapReply::result(request.operation, "0",
-                             {{"outsoftversion", options.latestVersion}, {"outupgradeflag", flag},
-                              {"outdownloadurl", urls}});
+        { { "outsoftversion", options.latestVersion }, { "outupgradeflag", flag }, { "outdownloadurl", urls } });
 }
 
 std::string SessionOperations::downloadList(const std::string& baseUrl) const

@@ -10,7 +10,7 @@ struct Account {
     std::string password;
     std::int64_t clientno = 0;
     std::int64_t balance = 0; // hundredths of a yuan
-    std::string expiry;       // "YYYY-MM-DD"
+    std::string expiry; // "YYYY-MM-DD"
     std::string idcard;
     int idtype = 1;
     int sex = 2;

@@ -7,10 +7,10 @@ namespace cvservice {
 
 namespace {
 
-constexpr const char* kColumns =
-    "regphoneid, password, clientno, balance, expiry, idcard, idtype, sex, contactname, contactid, email, street, "
-    "city, state, country, postcode, meetcall, messagesender, comment, modifytime, ipaddress, chairpersonpwd, "
-    "participantpwd, noteno";
+constexpr const char* kColumns
+    = "regphoneid, password, clientno, balance, expiry, idcard, idtype, sex, contactname, contactid, email, street, "
+      "city, state, country, postcode, meetcall, messagesender, comment, modifytime, ipaddress, chairpersonpwd, "
+      "participantpwd, noteno";
 
 Account readAccount(const Statement& row)
 {
@@ -90,19 +90,24 @@ void AccountRepository::create(Account a)
     Statement next(m_db, "SELECT COALESCE(MAX(clientno), 100000) + 1 FROM accounts");
     next.step();
     a.clientno = next.integer(0);
-    Statement insert(m_db, std::string("INSERT INTO accounts (") + kColumns
-                               + ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    insert.bindAll(a.regphoneid, a.password, a.clientno, a.balance, a.expiry, a.idcard, a.idtype, a.sex, a.contactname, a.contactid, a.email, a.street, a.city, a.state, a.country, a.postcode, a.meetcall, a.messagesender, a.comment, a.modifytime, a.ipaddress, a.chairpersonpwd, a.participantpwd, a.noteno);
+    Statement insert(m_db,
+        std::string("INSERT INTO accounts (") + kColumns
+            + ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    insert.bindAll(a.regphoneid, a.password, a.clientno, a.balance, a.expiry, a.idcard, a.idtype, a.sex, a.contactname,
+        a.contactid, a.email, a.street, a.city, a.state, a.country, a.postcode, a.meetcall, a.messagesender, a.comment,
+        a.modifytime, a.ipaddress, a.chairpersonpwd, a.participantpwd, a.noteno);
     insert.run();
 }
 
 void AccountRepository::saveProfile(const Account& a)
 {
     std::lock_guard lock(m_db.mutex());
-    Statement update(m_db, "UPDATE accounts SET idcard=?, idtype=?, sex=?, contactname=?, contactid=?, email=?, "
-                           "street=?, city=?, state=?, country=?, postcode=?, meetcall=?, messagesender=?, "
-                           "comment=?, modifytime=? WHERE regphoneid=?");
-    update.bindAll(a.idcard, a.idtype, a.sex, a.contactname, a.contactid, a.email, a.street, a.city, a.state, a.country, a.postcode, a.meetcall, a.messagesender, a.comment, timetext::now(), a.regphoneid);
+    Statement update(m_db,
+        "UPDATE accounts SET idcard=?, idtype=?, sex=?, contactname=?, contactid=?, email=?, "
+        "street=?, city=?, state=?, country=?, postcode=?, meetcall=?, messagesender=?, "
+        "comment=?, modifytime=? WHERE regphoneid=?");
+    update.bindAll(a.idcard, a.idtype, a.sex, a.contactname, a.contactid, a.email, a.street, a.city, a.state, a.country,
+        a.postcode, a.meetcall, a.messagesender, a.comment, timetext::now(), a.regphoneid);
     update.run();
 }
 
@@ -126,8 +131,8 @@ void AccountRepository::setIpAddress(const std::string& regphoneid, const std::s
     setText(m_db, "UPDATE accounts SET ipaddress = ? WHERE regphoneid = ?", ipaddress, regphoneid);
 }
 
-void AccountRepository::setRoomPasswords(const std::string& regphoneid, const std::string& chair,
-                                         const std::string& participant)
+void AccountRepository::setRoomPasswords(
+    const std::string& regphoneid, const std::string& chair, const std::string& participant)
 {
     std::lock_guard lock(m_db.mutex());
     Statement update(m_db, "UPDATE accounts SET chairpersonpwd = ?, participantpwd = ? WHERE regphoneid = ?");
@@ -152,6 +157,20 @@ void AccountRepository::credit(const std::string& regphoneid, std::int64_t amoun
     std::lock_guard lock(m_db.mutex());
     Statement update(m_db, "UPDATE accounts SET balance = balance + ? WHERE regphoneid = ?");
     update.bind(1, amount).bind(2, regphoneid).run();
+}
+
+bool AccountRepository::transfer(
+    const std::string& from, const std::string& to, std::int64_t amount, const std::string& remark)
+{
+    Transaction transaction(m_db);
+    if (!debit(from, amount))
+        return false;
+    credit(to, amount);
+    Statement record(
+        m_db, "INSERT INTO transfers (fromphone, tophone, amount, processtime, remark) VALUES (?,?,?,?,?)");
+    record.bindAll(from, to, amount, timetext::now(), remark).run();
+    transaction.commit();
+    return true;
 }
 
 } // namespace cvservice

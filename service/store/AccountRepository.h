@@ -31,6 +31,9 @@ public:
     // Takes amount even into the red: for calls that have already happened.
     void charge(const std::string& regphoneid, std::int64_t amount);
     void credit(const std::string& regphoneid, std::int64_t amount);
+    // Moves amount between two accounts and records it, all or nothing; false when
+    // the paying account does not hold the amount.
+    bool transfer(const std::string& from, const std::string& to, std::int64_t amount, const std::string& remark);
 
 private:
     Database& m_db;

@@ -17,8 +17,8 @@ struct ConferenceCharge {
     std::string meetcall;
     std::string meettime;
     std::string processtime;
-    int times = 0;             // charged minutes
-    std::int64_t charge = 0;   // hundredths of a yuan
+    int times = 0; // charged minutes
+    std::int64_t charge = 0; // hundredths of a yuan
 };
 
 struct Recording {
@@ -45,8 +45,8 @@ public:
     explicit ChargeRepository(Database& db);
 
     void addConferenceCharge(const ConferenceCharge& charge);
-    std::vector<ConferenceCharge> conferenceCharges(const std::string& owner,
-                                                    const std::vector<FilterCondition>& filter) const;
+    std::vector<ConferenceCharge> conferenceCharges(
+        const std::string& owner, const std::vector<FilterCondition>& filter) const;
 
     void addRecording(const Recording& recording);
     std::vector<Recording> recordings(const std::string& owner, const std::vector<FilterCondition>& filter) const;

@@ -12,9 +12,9 @@ struct Conference {
     std::string title;
     std::string meettime;
     std::string meetcall;
-    std::string meetphone;        // phones joined with ","
+    std::string meetphone; // phones joined with ","
     std::string meetphoneaddress; // names joined with ",", same order
-    int meettype = 0;             // 0 instant, 1 booked
+    int meettype = 0; // 0 instant, 1 booked
     int autodial = 0;
     int smsflag = 0;
     int shutup = 0;

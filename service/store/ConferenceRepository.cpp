@@ -52,8 +52,9 @@ ConferenceRepository::ConferenceRepository(Database& db)
 std::string ConferenceRepository::nextId(const std::string& stamp)
 {
     std::lock_guard lock(m_db.mutex());
-    Statement bump(m_db, "INSERT INTO sequences (name, value) VALUES ('conference', 1) "
-                         "ON CONFLICT(name) DO UPDATE SET value = value + 1 RETURNING value");
+    Statement bump(m_db,
+        "INSERT INTO sequences (name, value) VALUES ('conference', 1) "
+        "ON CONFLICT(name) DO UPDATE SET value = value + 1 RETURNING value");
     bump.step();
     const long long sequence = bump.integer(0) % 10000;
     char suffix[8];
@@ -64,9 +65,10 @@ std::string ConferenceRepository::nextId(const std::string& stamp)
 void ConferenceRepository::insert(const Conference& c)
 {
     std::lock_guard lock(m_db.mutex());
-    Statement insert(m_db, std::string("INSERT INTO conferences (") + kColumns
-                               + ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    insert.bindAll(c.id, c.owner, c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, c.meettype, c.autodial, c.smsflag, c.shutup, c.recflag, c.meetpwd, static_cast<int>(c.state), c.endtime, c.members);
+    Statement insert(
+        m_db, std::string("INSERT INTO conferences (") + kColumns + ") VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    insert.bindAll(c.id, c.owner, c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, c.meettype,
+        c.autodial, c.smsflag, c.shutup, c.recflag, c.meetpwd, static_cast<int>(c.state), c.endtime, c.members);
     insert.run();
 }
 
@@ -83,9 +85,11 @@ std::optional<Conference> ConferenceRepository::find(const std::string& id) cons
 void ConferenceRepository::updateBooking(const Conference& c)
 {
     std::lock_guard lock(m_db.mutex());
-    Statement update(m_db, "UPDATE conferences SET title=?, meettime=?, meetcall=?, meetphone=?, meetphoneaddress=?, "
-                           "autodial=?, smsflag=?, shutup=?, recflag=?, members=? WHERE conferenceid=?");
-    update.bindAll(c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, c.autodial, c.smsflag, c.shutup, c.recflag, c.members, c.id);
+    Statement update(m_db,
+        "UPDATE conferences SET title=?, meettime=?, meetcall=?, meetphone=?, meetphoneaddress=?, "
+        "autodial=?, smsflag=?, shutup=?, recflag=?, members=? WHERE conferenceid=?");
+    update.bindAll(c.title, c.meettime, c.meetcall, c.meetphone, c.meetphoneaddress, c.autodial, c.smsflag, c.shutup,
+        c.recflag, c.members, c.id);
     update.run();
 }
 
@@ -100,9 +104,9 @@ std::vector<Conference> ConferenceRepository::list(const std::string& owner, Con
 {
     std::lock_guard lock(m_db.mutex());
     const bool newestFirst = state == ConferenceState::Ended;
-    Statement query(m_db, std::string("SELECT ") + kColumns
-                              + " FROM conferences WHERE regphoneid = ? AND state = ? ORDER BY meettime "
-                              + (newestFirst ? "DESC" : "ASC") + ", conferenceid");
+    Statement query(m_db,
+        std::string("SELECT ") + kColumns + " FROM conferences WHERE regphoneid = ? AND state = ? ORDER BY meettime "
+            + (newestFirst ? "DESC" : "ASC") + ", conferenceid");
     query.bind(1, owner).bind(2, static_cast<int>(state));
     return readAll(query);
 }
@@ -110,8 +114,8 @@ std::vector<Conference> ConferenceRepository::list(const std::string& owner, Con
 std::vector<Conference> ConferenceRepository::due(const std::string& now) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, std::string("SELECT ") + kColumns
-                              + " FROM conferences WHERE state = 0 AND meettime <= ? ORDER BY meettime");
+    Statement query(m_db,
+        std::string("SELECT ") + kColumns + " FROM conferences WHERE state = 0 AND meettime <= ? ORDER BY meettime");
     query.bind(1, now);
     return readAll(query);
 }

@@ -20,8 +20,9 @@ std::int64_t ContactRepository::add(const Contact& c)
 std::optional<Contact> ContactRepository::find(const std::string& owner, std::int64_t addressno) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT addressno, regphoneid, addressname, phone, sex, email FROM contacts "
-                          "WHERE regphoneid = ? AND addressno = ?");
+    Statement query(m_db,
+        "SELECT addressno, regphoneid, addressname, phone, sex, email FROM contacts "
+        "WHERE regphoneid = ? AND addressno = ?");
     query.bind(1, owner).bind(2, addressno);
     if (!query.step())
         return std::nullopt;
@@ -38,8 +39,9 @@ std::optional<Contact> ContactRepository::find(const std::string& owner, std::in
 void ContactRepository::update(const Contact& c)
 {
     std::lock_guard lock(m_db.mutex());
-    Statement update(m_db, "UPDATE contacts SET addressname = ?, phone = ?, sex = ?, email = ? "
-                           "WHERE regphoneid = ? AND addressno = ?");
+    Statement update(m_db,
+        "UPDATE contacts SET addressname = ?, phone = ?, sex = ?, email = ? "
+        "WHERE regphoneid = ? AND addressno = ?");
     update.bind(1, c.name).bind(2, c.phone).bind(3, c.sex).bind(4, c.email).bind(5, c.owner).bind(6, c.addressno);
     update.run();
 }
@@ -54,11 +56,12 @@ void ContactRepository::remove(const std::string& owner, std::int64_t addressno)
 std::vector<Contact> ContactRepository::list(const std::string& owner) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT c.addressno, c.addressname, c.phone, c.sex, c.email, "
-                          "COALESCE(g.groupid, 0), COALESCE(g.name, '') FROM contacts c "
-                          "LEFT JOIN contact_group_members m ON m.addressno = c.addressno "
-                          "LEFT JOIN contact_groups g ON g.groupid = m.groupid "
-                          "WHERE c.regphoneid = ? ORDER BY c.addressno");
+    Statement query(m_db,
+        "SELECT c.addressno, c.addressname, c.phone, c.sex, c.email, "
+        "COALESCE(g.groupid, 0), COALESCE(g.name, '') FROM contacts c "
+        "LEFT JOIN contact_group_members m ON m.addressno = c.addressno "
+        "LEFT JOIN contact_groups g ON g.groupid = m.groupid "
+        "WHERE c.regphoneid = ? ORDER BY c.addressno");
     query.bind(1, owner);
     std::vector<Contact> out;
     while (query.step()) {

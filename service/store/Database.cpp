@@ -42,8 +42,7 @@ bool Statement::step()
 
 void Statement::run()
 {
-    while (step()) {
-    }
+    while (step()) { }
 }
 
 void Statement::reset()
@@ -55,8 +54,8 @@ void Statement::reset()
 std::string Statement::text(int column) const
 {
     const auto* value = sqlite3_column_text(m_stmt, column);
-    return value ? std::string(reinterpret_cast<const char*>(value),
-                               static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)))
+    return value ? std::string(
+               reinterpret_cast<const char*>(value), static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)))
                  : std::string();
 }
 
@@ -72,8 +71,9 @@ bool Statement::isNull(int column) const
 
 Database::Database(const std::string& path)
 {
-    if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(
+            path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr)
+        != SQLITE_OK) {
         const std::string message = m_db ? sqlite3_errmsg(m_db) : "out of memory";
         sqlite3_close(m_db);
         throw StoreError("cannot open " + path + ": " + message);

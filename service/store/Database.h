@@ -25,8 +25,7 @@ public:
     Statement& bind(int index, int value) { return bind(index, static_cast<std::int64_t>(value)); }
 
     // Binds the values to parameters 1, 2, 3, ... in order.
-    template <typename... Values>
-    Statement& bindAll(const Values&... values)
+    template <typename... Values> Statement& bindAll(const Values&... values)
     {
         int index = 0;
         (bind(++index, values), ...);

@@ -35,7 +35,7 @@ std::vector<Group> GroupRepository::list(const std::string& owner) const
     query.bind(1, owner);
     std::vector<Group> out;
     while (query.step())
-        out.push_back({query.integer(0), query.text(1)});
+        out.push_back({ query.integer(0), query.text(1) });
     return out;
 }
 
@@ -46,14 +46,14 @@ std::optional<Group> GroupRepository::find(const std::string& owner, std::int64_
     query.bind(1, owner).bind(2, id);
     if (!query.step())
         return std::nullopt;
-    return Group {query.integer(0), query.text(1)};
+    return Group { query.integer(0), query.text(1) };
 }
 
 bool GroupRepository::nameTaken(const std::string& owner, const std::string& name, std::int64_t except) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT EXISTS (SELECT 1 FROM " + m_groups
-                              + " WHERE regphoneid = ? AND name = ? AND groupid <> ?)");
+    Statement query(
+        m_db, "SELECT EXISTS (SELECT 1 FROM " + m_groups + " WHERE regphoneid = ? AND name = ? AND groupid <> ?)");
     query.bind(1, owner).bind(2, name).bind(3, except);
     return query.step() && query.integer(0) != 0;
 }
@@ -92,9 +92,10 @@ void GroupRepository::remove(const std::string& owner, std::int64_t id)
 std::vector<Contact> GroupRepository::members(std::int64_t id) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT c.addressno, c.addressname, c.phone FROM " + m_members
-                              + " m JOIN contacts c ON c.addressno = m.addressno WHERE m.groupid = ? "
-                                "ORDER BY c.addressno");
+    Statement query(m_db,
+        "SELECT c.addressno, c.addressname, c.phone FROM " + m_members
+            + " m JOIN contacts c ON c.addressno = m.addressno WHERE m.groupid = ? "
+              "ORDER BY c.addressno");
     query.bind(1, id);
     return readMembers(query);
 }
@@ -132,9 +133,10 @@ void GroupRepository::removeMember(std::int64_t id, std::int64_t addressno)
 std::vector<Contact> GroupRepository::notInAny(const std::string& owner) const
 {
     std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT c.addressno, c.addressname, c.phone FROM contacts c WHERE c.regphoneid = ? "
-                          "AND NOT EXISTS (SELECT 1 FROM "
-                              + m_members + " m WHERE m.addressno = c.addressno) ORDER BY c.addressno");
+    Statement query(m_db,
+        "SELECT c.addressno, c.addressname, c.phone FROM contacts c WHERE c.regphoneid = ? "
+        "AND NOT EXISTS (SELECT 1 FROM "
+            + m_members + " m WHERE m.addressno = c.addressno) ORDER BY c.addressno");
     query.bind(1, owner);
     return readMembers(query);
 }

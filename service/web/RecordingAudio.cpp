@@ -49,7 +49,7 @@ std::string RecordingAudio::wav(const std::string& conferenceId, int recordedSec
 
     // A few notes of a pentatonic scale, chosen by the id, each half a second with
     // a soft attack and release so the file plays without clicks.
-    static constexpr double kScale[] = {261.63, 293.66, 329.63, 392.00, 440.00, 523.25};
+    static constexpr double kScale[] = { 261.63, 293.66, 329.63, 392.00, 440.00, 523.25 };
     std::size_t seed = std::hash<std::string> {}(conferenceId);
     const std::uint32_t noteLength = kSampleRate / 2;
     double frequency = kScale[0];
@@ -60,8 +60,9 @@ std::string RecordingAudio::wav(const std::string& conferenceId, int recordedSec
             seed = seed / 6 + 7919 * (i / noteLength + 1);
         }
         const double t = static_cast<double>(i) / kSampleRate;
-        const double envelope = std::min({1.0, inNote / 400.0, (noteLength - inNote) / 800.0});
-        const double value = 0.3 * envelope * (std::sin(2 * M_PI * frequency * t) + 0.3 * std::sin(4 * M_PI * frequency * t));
+        const double envelope = std::min({ 1.0, inNote / 400.0, (noteLength - inNote) / 800.0 });
+        const double value
+            = 0.3 * envelope * (std::sin(2 * M_PI * frequency * t) + 0.3 * std::sin(4 * M_PI * frequency * t));
         put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(value * 32767 / 1.3)));
     }
     return out;

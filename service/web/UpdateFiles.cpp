@@ -34,7 +34,7 @@ bool UpdateFiles::isSafeName(const std::string& name)
 std::vector<std::string> UpdateFiles::names() const
 {
     if (m_folder.empty())
-        return {kNotesName, kVersionName};
+        return { kNotesName, kVersionName };
     std::vector<std::string> out;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(m_folder, error)) {
@@ -54,10 +54,11 @@ std::optional<std::string> UpdateFiles::content(const std::string& name) const
         if (name == kVersionName)
             return m_latestVersion + "\r\n";
         if (name == kNotesName)
-            return "Corvana 电话会议客户端 " + m_latestVersion + " 更新说明\r\n"
-                   "- 会议控制更稳定，成员状态刷新更及时。\r\n"
-                   "- 通讯录导入导出支持更多文件格式。\r\n"
-                   "- 修正了若干已知问题。\r\n";
+            return "Corvana 电话会议客户端 " + m_latestVersion
+                + " 更新说明\r\n"
+                  "- 会议控制更稳定，成员状态刷新更及时。\r\n"
+                  "- 通讯录导入导出支持更多文件格式。\r\n"
+                  "- 修正了若干已知问题。\r\n";
         return std::nullopt;
     }
     const auto wanted = names();

@@ -90,7 +90,7 @@ void WebPages::registerAccount(const httplib::Request& request, httplib::Respons
     if (!isMobileNumber(phone))
         error = "请输入11位手机号码！";
     else if (password.empty() || password.size() > 32 || password.find(' ') != std::string::npos
-             || !utf8text::isValid(password))
+        || !utf8text::isValid(password))
         error = "密码须为1到32个字符，且不能含空格！";
     else if (password != request.get_param_value("confirm"))
         error = "两次输入的密码不一致！";
@@ -116,18 +116,15 @@ void WebPages::registerAccount(const httplib::Request& request, httplib::Respons
 
 void WebPages::install(httplib::Server& server)
 {
-    server.Get("/", [](const httplib::Request&, httplib::Response& response) {
-        response.set_content(homePage(), kHtml);
-    });
-    server.Get("/nav/manual.aspx", [](const httplib::Request&, httplib::Response& response) {
-        response.set_content(ManualPage::html(), kHtml);
-    });
+    server.Get(
+        "/", [](const httplib::Request&, httplib::Response& response) { response.set_content(homePage(), kHtml); });
+    server.Get("/nav/manual.aspx",
+        [](const httplib::Request&, httplib::Response& response) { response.set_content(ManualPage::html(), kHtml); });
     server.Get("/nav/register.aspx", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(registerForm({}, false), kHtml);
     });
-    server.Post("/nav/register.aspx", [this](const httplib::Request& request, httplib::Response& response) {
-        registerAccount(request, response);
-    });
+    server.Post("/nav/register.aspx",
+        [this](const httplib::Request& request, httplib::Response& response) { registerAccount(request, response); });
     server.Get("/nav/forgotpwd.aspx", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(forgotPasswordPage(), kHtml);
     });

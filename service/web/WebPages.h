@@ -6,7 +6,7 @@ namespace httplib {
 class Server;
 struct Request;
 struct Response;
-}
+} // namespace httplib
 
 namespace cvservice {
 

@@ -44,8 +44,8 @@ TEST_F(AccountOperationsTest, VersionCheckComparesWithLatestAndMinimum)
         const char* version;
         const char* flag;
     };
-    for (const Case& c : {Case {"1008", "0"}, Case {"1009", "0"}, Case {"1005", "1"}, Case {"999", "2"},
-                          Case {"abc", "2"}}) {
+    for (const Case& c : { Case { "1008", "0" }, Case { "1009", "0" }, Case { "1005", "1" }, Case { "999", "2" },
+             Case { "abc", "2" } }) {
         std::string result;
         ASSERT_EQ(harness.client().CheckOrUpdatePCClientVersion(c.version, kUser, result), 0);
         const auto rows = rowsOf(result);
@@ -87,9 +87,9 @@ TEST_F(AccountOperationsTest, ProfileIsSavedAndReadBack)
 {
     std::string result;
     ASSERT_EQ(harness.client().ClientPrivateInfo(kUser, kPassword, "440101199202023333", 2, 2, "020-1234567",
-                                                 "li@example.com", "天河路1号", "广州", "广东", "中国", "510000",
-                                                 "13800138000", "小李", "备注<&>", 1, "李四", result),
-              0);
+                  "li@example.com", "天河路1号", "广州", "广东", "中国", "510000", "13800138000", "小李", "备注<&>", 1,
+                  "李四", result),
+        0);
     EXPECT_EQ(result, "0\r");
     std::string info;
     ASSERT_EQ(harness.client().GetMemberInfo(kUser, kPassword, info), 0);
@@ -104,17 +104,17 @@ TEST_F(AccountOperationsTest, ProfileIsSavedAndReadBack)
     EXPECT_EQ(row[14], "备注<&>");
 
     // Refusals leave the profile as it was.
-    ASSERT_EQ(harness.client().ClientPrivateInfo(kUser, kPassword, "x", 9, 1, "", "", "", "", "", "", "", "", "",
-                                                 "", 1, "", result),
-              0);
+    ASSERT_EQ(harness.client().ClientPrivateInfo(
+                  kUser, kPassword, "x", 9, 1, "", "", "", "", "", "", "", "", "", "", 1, "", result),
+        0);
     EXPECT_EQ(result, std::to_string(kBadProfile) + "\r");
-    ASSERT_EQ(harness.client().ClientPrivateInfo(kUser, kPassword, "x", 1, 1, "", "not-an-address", "", "", "", "",
-                                                 "", "", "", "", 1, "", result),
-              0);
+    ASSERT_EQ(harness.client().ClientPrivateInfo(
+                  kUser, kPassword, "x", 1, 1, "", "not-an-address", "", "", "", "", "", "", "", "", 1, "", result),
+        0);
     EXPECT_EQ(result, std::to_string(kBadProfile) + "\r");
-    ASSERT_EQ(harness.client().ClientPrivateInfo(kUser, kPassword, "x", 1, 1, "", "", "", "", "", "", "", "", "", "",
-                                                 0, "", result),
-              0);
+    ASSERT_EQ(harness.client().ClientPrivateInfo(
+                  kUser, kPassword, "x", 1, 1, "", "", "", "", "", "", "", "", "", "", 0, "", result),
+        0);
     EXPECT_EQ(result, std::to_string(kUnknownOperationFlag) + "\r");
     ASSERT_EQ(harness.client().GetMemberInfo(kUser, kPassword, info), 0);
     EXPECT_EQ(rowsOf(info).at(0)[1], "440101199202023333");
@@ -125,7 +125,8 @@ TEST_F(AccountOperationsTest, HostNumberAndSmsSignature)
     EXPECT_EQ(harness.client().SetMeetCall(kUser, kPassword, "123456"), kBadHostNumber);
     EXPECT_EQ(harness.client().SetMeetCall(kUser, kPassword, "0755abc1234"), kBadHostNumber);
     EXPECT_EQ(harness.client().SetMeetCall(kUser, kPassword, "07558888999"), kOk);
-    EXPECT_EQ(harness.client().SetMessagesender(kUser, kPassword, "这个签名一共有十七个字这个签名一共有"), kBadSmsSignature);
+    EXPECT_EQ(
+        harness.client().SetMessagesender(kUser, kPassword, "这个签名一共有十七个字这个签名一共有"), kBadSmsSignature);
     EXPECT_EQ(harness.client().SetMessagesender(kUser, kPassword, "科维纳"), kOk);
     std::string info;
     ASSERT_EQ(harness.client().GetMemberInfo(kUser, kPassword, info), 0);
@@ -149,15 +150,14 @@ TEST_F(AccountOperationsTest, TransferMovesMoneyOnlyWhenEverythingIsRight)
         int processState;
         int status;
     };
-    for (const Refusal& r : {Refusal {kPassword, kOtherUser, 0, 2, kBadAmount},
-                             Refusal {kPassword, kOtherUser, -500, 2, kBadAmount},
-                             Refusal {kPassword, kOtherUser, 100, 1, kUnknownOperationFlag},
-                             Refusal {kPassword, kUser, 100, 2, kTransferToSelf},
-                             Refusal {kPassword, "13012345678", 100, 2, kUnknownTargetAccount},
-                             Refusal {kPassword, kOtherUser, 60000 * 100, 2, kInsufficientBalance},
-                             Refusal {"wrong", kOtherUser, 100, 2, kWrongPassword}}) {
-        EXPECT_EQ(harness.client().TransferAccount(kUser, r.password, r.to, r.amount, 0, r.processState, ""),
-                  r.status)
+    for (const Refusal& r :
+        { Refusal { kPassword, kOtherUser, 0, 2, kBadAmount }, Refusal { kPassword, kOtherUser, -500, 2, kBadAmount },
+            Refusal { kPassword, kOtherUser, 100, 1, kUnknownOperationFlag },
+            Refusal { kPassword, kUser, 100, 2, kTransferToSelf },
+            Refusal { kPassword, "13012345678", 100, 2, kUnknownTargetAccount },
+            Refusal { kPassword, kOtherUser, 60000 * 100, 2, kInsufficientBalance },
+            Refusal { "wrong", kOtherUser, 100, 2, kWrongPassword } }) {
+        EXPECT_EQ(harness.client().TransferAccount(kUser, r.password, r.to, r.amount, 0, r.processState, ""), r.status)
             << r.to << " " << r.amount;
     }
     ASSERT_EQ(harness.client().GetClientBalance(kUser, kPassword, balance, expiry), 0);
@@ -195,19 +195,18 @@ TEST_F(AccountOperationsTest, StaleOrMalformedSignaturesAreRefused)
 {
     const std::string old = "20200101000000";
     const std::string hash = SignatureCheck::expectedHash(kUser, kPassword, old);
-    const RawReply stale = harness.post(
-        harness.envelope("GetClientBalance", "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid>"
-                                             "<timeticks>" + old + "</timeticks><strMD5Client>" + hash
-                                                 + "</strMD5Client>"),
+    const RawReply stale = harness.post(harness.envelope("GetClientBalance",
+                                            "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid>"
+                                            "<timeticks>"
+                                                + old + "</timeticks><strMD5Client>" + hash + "</strMD5Client>"),
         harness.action("GetClientBalance"));
     EXPECT_EQ(stale.status, 200);
-    EXPECT_NE(stale.body.find("<GetClientBalanceResult>104</GetClientBalanceResult>"), std::string::npos)
-        << stale.body;
+    EXPECT_NE(stale.body.find("<GetClientBalanceResult>104</GetClientBalanceResult>"), std::string::npos) << stale.body;
     EXPECT_EQ(stale.body.find("outbalance"), std::string::npos);
 
-    const RawReply malformed = harness.post(
-        harness.envelope("GetClientBalance", "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid>"
-                                             "<timeticks>2026</timeticks><strMD5Client>xyz</strMD5Client>"),
+    const RawReply malformed = harness.post(harness.envelope("GetClientBalance",
+                                                "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid>"
+                                                "<timeticks>2026</timeticks><strMD5Client>xyz</strMD5Client>"),
         harness.action("GetClientBalance"));
     EXPECT_NE(malformed.body.find("<GetClientBalanceResult>103</GetClientBalanceResult>"), std::string::npos);
 }

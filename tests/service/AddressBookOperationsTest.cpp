@@ -14,9 +14,9 @@ protected:
     int contact(int addressNo, const char* name, const char* phone, int flag, const char* email = "")
     {
         std::string result;
-        EXPECT_EQ(harness.client().ClientAddressNew(kOtherUser, kOtherPassword, addressNo, 1, name, phone, email,
-                                                    flag, result),
-                  0);
+        EXPECT_EQ(harness.client().ClientAddressNew(
+                      kOtherUser, kOtherPassword, addressNo, 1, name, phone, email, flag, result),
+            0);
         return std::atoi(result.c_str());
     }
 
@@ -60,8 +60,8 @@ protected:
         if (conference)
             EXPECT_EQ(client.ClientConfGroupMemberNew(kOtherUser, kOtherPassword, groupId, addressNo, flag, result), 0);
         else
-            EXPECT_EQ(client.ClientAddressGroupMemberNew(kOtherUser, kOtherPassword, groupId, addressNo, flag, result),
-                      0);
+            EXPECT_EQ(
+                client.ClientAddressGroupMemberNew(kOtherUser, kOtherPassword, groupId, addressNo, flag, result), 0);
         return std::atoi(result.c_str());
     }
 
@@ -73,8 +73,7 @@ protected:
         if (conference)
             EXPECT_EQ(client.QueryClientConfGroupMember(kOtherUser, kOtherPassword, groupId.c_str(), text, rows), 0);
         else
-            EXPECT_EQ(client.QueryClientAddressGroupMember(kOtherUser, kOtherPassword, groupId.c_str(), text, rows),
-                      0);
+            EXPECT_EQ(client.QueryClientAddressGroupMember(kOtherUser, kOtherPassword, groupId.c_str(), text, rows), 0);
         return rowsOf(text);
     }
 
@@ -156,7 +155,7 @@ TEST_F(AddressBookOperationsTest, ContactGroupsHoldEachContactOnce)
 
     auto in = members(false, list[0][0]);
     ASSERT_EQ(in.size(), 1u);
-    EXPECT_EQ(in[0], (std::vector<std::string> {std::to_string(a), "甲", "13600000001"}));
+    EXPECT_EQ(in[0], (std::vector<std::string> { std::to_string(a), "甲", "13600000001" }));
     auto outside = ungrouped(false);
     ASSERT_EQ(outside.size(), 1u);
     EXPECT_EQ(outside[0][1], "乙");
@@ -197,7 +196,7 @@ TEST_F(AddressBookOperationsTest, ConferenceGroupsShareContacts)
     EXPECT_EQ(ungrouped(false).size(), 2u) << "conference groups do not group contacts";
 
     // Group ids arrive as text: anything but a number of the caller's own group is refused.
-    for (const char* id : {"", "abc", "1 OR 1=1", "99999"})
+    for (const char* id : { "", "abc", "1 OR 1=1", "99999" })
         EXPECT_TRUE(members(true, id).empty()) << id;
 
     // Deleting a contact takes it out of every group.

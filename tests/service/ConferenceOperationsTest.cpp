@@ -11,19 +11,19 @@ namespace {
 class ConferenceOperationsTest : public ::testing::Test {
 protected:
     std::string create(const char* phones, const char* names, int type, const std::string& time,
-                       const char* host = kUser, const char* user = kUser, const char* password = kPassword)
+        const char* host = kUser, const char* user = kUser, const char* password = kPassword)
     {
         std::string result;
         EXPECT_EQ(harness.client().createConference(user, password, "项目周会", host, phones, names, time.c_str(),
-                                                    "192.168.1.1", 0, 1, 0, 0, type, result),
-                  0);
+                      "192.168.1.1", 0, 1, 0, 0, type, result),
+            0);
         const auto rows = rowsOf(result);
         return rows.empty() || rows[0].empty() ? std::string() : rows[0][0];
     }
 
-    std::vector<std::vector<std::string>> list(int (CCvService::*operation)(const char*, const char*, std::string&,
-                                                                            int&),
-                                               const char* user = kUser, const char* password = kPassword)
+    std::vector<std::vector<std::string>> list(
+        int (CCvService::*operation)(const char*, const char*, std::string&, int&), const char* user = kUser,
+        const char* password = kPassword)
     {
         std::string text;
         int count = -1;
@@ -83,7 +83,10 @@ TEST_F(ConferenceOperationsTest, InstantConferenceRunsAndIsRecordedWhenItEnds)
 
     EXPECT_EQ(control(id, 16), kOk);
     EXPECT_EQ(control(id, 4), kUnknownCommand);
-    EXPECT_EQ(control("20000101000000" "0001", 9), kNoSuchConference);
+    EXPECT_EQ(control("20000101000000"
+                      "0001",
+                  9),
+        kNoSuchConference);
     EXPECT_EQ(control(id, 9), kOk);
 
     ASSERT_TRUE(eventually([&] { return list(&CCvService::Getcurrentconferencelist).empty(); }));
@@ -155,8 +158,8 @@ TEST_F(ConferenceOperationsTest, BookingsAreChangedCancelledAndGuarded)
     std::string result;
     const std::string later = timeFromNow(3 * 86400);
     ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "改期的会", kUser, "13911110003",
-                                                    "张伟", later.c_str(), "1.1.1.1", 1, 0, 1, 1, 1, result),
-              0);
+                  "张伟", later.c_str(), "1.1.1.1", 1, 0, 1, 1, 1, result),
+        0);
     EXPECT_EQ(result, "0\r");
     booked = list(&CCvService::GetSubscribeCurrentConference);
     const auto changed = std::find_if(booked.begin(), booked.end(), [&](const auto& row) { return row[0] == id; });
@@ -169,27 +172,27 @@ TEST_F(ConferenceOperationsTest, BookingsAreChangedCancelledAndGuarded)
 
     // Another account may neither change nor cancel it; the time rules hold for changes.
     ASSERT_EQ(harness.client().ModifyBookConference(kOtherUser, kOtherPassword, id.c_str(), "", kUser, "13911110003",
-                                                    "", later.c_str(), "", 0, 0, 0, 0, 2, result),
-              0);
+                  "", later.c_str(), "", 0, 0, 0, 0, 2, result),
+        0);
     EXPECT_EQ(result, std::to_string(kNotYourConference) + "\r");
     const std::string past = timeFromNow(-7200);
-    ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "", kUser, "13911110003", "",
-                                                    past.c_str(), "", 0, 0, 0, 0, 1, result),
-              0);
+    ASSERT_EQ(harness.client().ModifyBookConference(
+                  kUser, kPassword, id.c_str(), "", kUser, "13911110003", "", past.c_str(), "", 0, 0, 0, 0, 1, result),
+        0);
     EXPECT_EQ(result, std::to_string(kBookingInPast) + "\r");
-    ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "", kUser, "13911110003", "",
-                                                    later.c_str(), "", 0, 0, 0, 0, 7, result),
-              0);
+    ASSERT_EQ(harness.client().ModifyBookConference(
+                  kUser, kPassword, id.c_str(), "", kUser, "13911110003", "", later.c_str(), "", 0, 0, 0, 0, 7, result),
+        0);
     EXPECT_EQ(result, std::to_string(kUnknownOperationFlag) + "\r");
 
-    ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "", kUser, "13911110003", "",
-                                                    later.c_str(), "", 0, 0, 0, 0, 2, result),
-              0);
+    ASSERT_EQ(harness.client().ModifyBookConference(
+                  kUser, kPassword, id.c_str(), "", kUser, "13911110003", "", later.c_str(), "", 0, 0, 0, 0, 2, result),
+        0);
     EXPECT_EQ(result, "0\r");
     EXPECT_EQ(list(&CCvService::GetSubscribeCurrentConference).size(), 2u);
-    ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "", kUser, "13911110003", "",
-                                                    later.c_str(), "", 0, 0, 0, 0, 2, result),
-              0);
+    ASSERT_EQ(harness.client().ModifyBookConference(
+                  kUser, kPassword, id.c_str(), "", kUser, "13911110003", "", later.c_str(), "", 0, 0, 0, 0, 2, result),
+        0);
     EXPECT_EQ(result, std::to_string(kNotBooked) + "\r") << "a cancelled booking stays cancelled";
 }
 

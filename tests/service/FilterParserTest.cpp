@@ -7,9 +7,9 @@ namespace {
 
 TEST(FilterParserTest, ReadsTheClientFilters)
 {
-    const FilterParser parser({"meettime", "processtime"}, {"regphoneid"});
-    const auto parsed = parser.parse(
-        " meettime >= '2026-12-01' and processtime <='2026-12-08 10:30' AND regphoneid ='13800138000'");
+    const FilterParser parser({ "meettime", "processtime" }, { "regphoneid" });
+    const auto parsed
+        = parser.parse(" meettime >= '2026-12-01' and processtime <='2026-12-08 10:30' AND regphoneid ='13800138000'");
     ASSERT_TRUE(parsed);
     ASSERT_EQ(parsed->size(), 3u);
     EXPECT_EQ((*parsed)[0].column, "meettime");
@@ -24,7 +24,7 @@ TEST(FilterParserTest, ReadsTheClientFilters)
 
 TEST(FilterParserTest, RefusesEverythingElse)
 {
-    const FilterParser parser({"meettime"}, {"regphoneid"});
+    const FilterParser parser({ "meettime" }, { "regphoneid" });
     for (const char* filter : {
              "meettime >= '2026-12-01' or meettime < '2026-01-01'",
              "meettime >= '2026-12-01' and",

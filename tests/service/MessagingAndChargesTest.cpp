@@ -36,10 +36,7 @@ protected:
     {
         return " msgsendtime&gt;='" + from + "' and msgsendtime &lt;='" + to + "' ";
     }
-    static std::string day(long offsetDays)
-    {
-        return timetext::date(std::time(nullptr) + offsetDays * 86400);
-    }
+    static std::string day(long offsetDays) { return timetext::date(std::time(nullptr) + offsetDays * 86400); }
 
     ServiceHarness harness;
 };
@@ -81,8 +78,7 @@ TEST_F(MessagingAndChargesTest, BlockedKeywordsAndBadInputAreRefused)
     EXPECT_EQ(send("13911110001", "   ", timeFromNow(0))[0], std::to_string(kEmptyMessage));
     EXPECT_EQ(send("", "你好", timeFromNow(0))[0], std::to_string(kNoRecipients));
     EXPECT_EQ(send("1391111000a", "你好", timeFromNow(0))[0], std::to_string(kNoRecipients));
-    EXPECT_EQ(send("13911110001", std::string(251, 'a').c_str(), timeFromNow(0))[0],
-              std::to_string(kMessageTooLong));
+    EXPECT_EQ(send("13911110001", std::string(251, 'a').c_str(), timeFromNow(0))[0], std::to_string(kMessageTooLong));
     EXPECT_EQ(send("13911110001", "你好", "tomorrow")[0], std::to_string(kBadSendTime));
     EXPECT_EQ(send("13911110001", "你好", timeFromNow(-2 * 86400))[0], std::to_string(kBadSendTime));
     EXPECT_EQ(smsCharges(smsWhere(day(-1), day(1))).size(), 0u) << "nothing refused was sent";
@@ -101,13 +97,11 @@ TEST_F(MessagingAndChargesTest, ConferenceChargeFilters)
 {
     std::string text;
     int rows = 0;
-    ASSERT_EQ(harness.client().getUserconference(kUser, kPassword, conferenceWhere(day(-60), day(1)).c_str(), text,
-                                                 rows),
-              0);
+    ASSERT_EQ(
+        harness.client().getUserconference(kUser, kPassword, conferenceWhere(day(-60), day(1)).c_str(), text, rows), 0);
     EXPECT_EQ(rows, 12);
-    ASSERT_EQ(harness.client().getUserconference(kUser, kPassword, conferenceWhere(day(-10), day(1)).c_str(), text,
-                                                 rows),
-              0);
+    ASSERT_EQ(
+        harness.client().getUserconference(kUser, kPassword, conferenceWhere(day(-10), day(1)).c_str(), text, rows), 0);
     EXPECT_EQ(rows, 3) << "conferences 2, 5 and 9 days ago";
     for (const auto& row : rowsOf(text)) {
         ASSERT_EQ(row.size(), 7u);
@@ -116,11 +110,10 @@ TEST_F(MessagingAndChargesTest, ConferenceChargeFilters)
     }
 
     // Someone else's records, and anything but the filters the client writes.
-    for (const std::string& where : {conferenceWhere(day(-60), day(1), kOtherUser),
-                                     std::string(" meettime >= '2026-01-01' or 1=1"),
-                                     std::string(" meettime >= '2026-01-01'; DROP TABLE accounts"),
-                                     std::string(" charge >= '0'"), std::string(" meettime >= 'yesterday'"),
-                                     std::string(" meettime >= '2026-01-01") }) {
+    for (const std::string& where :
+        { conferenceWhere(day(-60), day(1), kOtherUser), std::string(" meettime >= '2026-01-01' or 1=1"),
+            std::string(" meettime >= '2026-01-01'; DROP TABLE accounts"), std::string(" charge >= '0'"),
+            std::string(" meettime >= 'yesterday'"), std::string(" meettime >= '2026-01-01") }) {
         ASSERT_EQ(harness.client().getUserconference(kUser, kPassword, where.c_str(), text, rows), 0);
         EXPECT_EQ(rows, 0) << where;
         EXPECT_TRUE(text.empty()) << where;
@@ -130,8 +123,8 @@ TEST_F(MessagingAndChargesTest, ConferenceChargeFilters)
 
 TEST_F(MessagingAndChargesTest, RecordingsPointAtPlayableAudio)
 {
-    const std::string where = " meettime &gt;= '" + day(-60) + "' and meettime &lt;='" + day(1)
-        + "' and regphoneid ='" + kUser + "'";
+    const std::string where
+        = " meettime &gt;= '" + day(-60) + "' and meettime &lt;='" + day(1) + "' and regphoneid ='" + kUser + "'";
     std::string text;
     int rows = 0;
     ASSERT_EQ(harness.client().GetMeetingRecordFile(kUser, kPassword, where.c_str(), text, rows), 0);

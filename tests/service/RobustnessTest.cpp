@@ -24,8 +24,7 @@ protected:
         char stamp[32] = {};
         CUtility().GetTimeStamp(stamp);
         return "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid><timeticks>" + std::string(stamp)
-            + "</timeticks><strMD5Client>" + SignatureCheck::expectedHash(kUser, kPassword, stamp)
-            + "</strMD5Client>";
+            + "</timeticks><strMD5Client>" + SignatureCheck::expectedHash(kUser, kPassword, stamp) + "</strMD5Client>";
     }
 
     ServiceHarness harness;
@@ -38,28 +37,28 @@ TEST_F(RobustnessTest, MalformedRequestsGetFaults)
     expectFault(harness.post("<not xml", action), "bad XML");
     expectFault(harness.post("<?xml version=\"1.0\"?><a/>", action), "not an envelope");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>").replace(0, 0, "garbage"), action),
-                "text before the document");
+        "text before the document");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>") + "trailing", action),
-                "text after the document");
-    expectFault(harness.post(harness.envelope("NoSuchOperation", ""), harness.action("NoSuchOperation")),
-                "unknown operation");
+        "text after the document");
+    expectFault(
+        harness.post(harness.envelope("NoSuchOperation", ""), harness.action("NoSuchOperation")), "unknown operation");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>"), harness.action("GetMemberInfo")),
-                "SOAPAction of another operation");
+        "SOAPAction of another operation");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>"), ""), "no SOAPAction");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", ""), action), "missing parameter");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>12abc</msgno>"), action), "not an integer");
-    expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>99999999999</msgno>"), action),
-                "integer out of range");
+    expectFault(
+        harness.post(harness.envelope("GetSysMsgInfo", "<msgno>99999999999</msgno>"), action), "integer out of range");
     expectFault(harness.post(harness.envelope("GetSysMsgInfo", "<msgno><b>1</b></msgno>"), action),
-                "element inside a parameter");
+        "element inside a parameter");
 
     std::string wrongNamespace = harness.envelope("GetSysMsgInfo", "<msgno>1</msgno>");
     wrongNamespace.replace(wrongNamespace.find(harness.service().namespaceUri()),
-                           harness.service().namespaceUri().size(), "http://elsewhere.example/");
+        harness.service().namespaceUri().size(), "http://elsewhere.example/");
     expectFault(harness.post(wrongNamespace, action), "another namespace");
 
-    const std::string invalidUtf8 = harness.envelope(
-        "GetClientBalance", signedBalanceParameters().replace(0, 0, "<extra>\xff\xfe</extra>"));
+    const std::string invalidUtf8
+        = harness.envelope("GetClientBalance", signedBalanceParameters().replace(0, 0, "<extra>\xff\xfe</extra>"));
     expectFault(harness.post(invalidUtf8, harness.action("GetClientBalance")), "invalid UTF-8");
 
     // An entity bomb is not expanded: pugixml has no DTD entity support.
@@ -84,9 +83,9 @@ TEST_F(RobustnessTest, OversizedBodiesAreRefusedUnread)
 TEST_F(RobustnessTest, ControlCharactersNeverReachTheResultText)
 {
     std::string result;
-    ASSERT_EQ(harness.client().ClientAddressNew(kOtherUser, kOtherPassword, 0, 1, "两行\r\n名字", "13600000001", "",
-                                                0, result),
-              0);
+    ASSERT_EQ(harness.client().ClientAddressNew(
+                  kOtherUser, kOtherPassword, 0, 1, "两行\r\n名字", "13600000001", "", 0, result),
+        0);
     ASSERT_EQ(result, "0\r");
     std::string text;
     int rows = 0;
@@ -119,7 +118,7 @@ TEST_F(RobustnessTest, ServesManyClientsAtOnce)
 
 TEST_F(RobustnessTest, WebPagesAreThere)
 {
-    for (const char* path : {"/", "/nav/manual.aspx", "/nav/register.aspx", "/nav/forgotpwd.aspx"}) {
+    for (const char* path : { "/", "/nav/manual.aspx", "/nav/register.aspx", "/nav/forgotpwd.aspx" }) {
         const RawReply page = harness.get(path);
         EXPECT_EQ(page.status, 200) << path;
         EXPECT_NE(page.body.find("<!DOCTYPE html>"), std::string::npos) << path;
@@ -132,8 +131,8 @@ TEST_F(RobustnessTest, WebPagesAreThere)
 TEST_F(RobustnessTest, RegistrationCreatesAnAccountOnce)
 {
     const std::string form = "application/x-www-form-urlencoded";
-    const RawReply made = harness.postForm("/nav/register.aspx", "regphoneid=13712345678&password=pw1234&confirm=pw1234",
-                                           form);
+    const RawReply made
+        = harness.postForm("/nav/register.aspx", "regphoneid=13712345678&password=pw1234&confirm=pw1234", form);
     ASSERT_EQ(made.status, 200);
     EXPECT_NE(made.body.find("注册成功"), std::string::npos);
     EXPECT_EQ(harness.client().UserClientLogin("13712345678", "pw1234", "1.1.1.1"), kOk);
@@ -141,8 +140,8 @@ TEST_F(RobustnessTest, RegistrationCreatesAnAccountOnce)
     EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=13712345678&password=x&confirm=x", form).status, 400);
     EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=12345&password=x&confirm=x", form).status, 400);
     EXPECT_EQ(harness.postForm("/nav/register.aspx", "regphoneid=13712345679&password=a&confirm=b", form).status, 400);
-    const RawReply escaped =
-        harness.postForm("/nav/register.aspx", "regphoneid=%3Cscript%3E&password=a&confirm=a", form);
+    const RawReply escaped
+        = harness.postForm("/nav/register.aspx", "regphoneid=%3Cscript%3E&password=a&confirm=a", form);
     EXPECT_EQ(escaped.body.find("<script>"), std::string::npos);
     EXPECT_EQ(harness.client().UserClientLogin("13712345678", "pw1234", "1.1.1.1"), kOk) << "the first password holds";
 }

@@ -76,8 +76,8 @@ RawReply ServiceHarness::get(const std::string& path) const
     return toReply(http.Get(path));
 }
 
-RawReply ServiceHarness::postForm(const std::string& path, const std::string& body,
-                                  const std::string& contentType) const
+RawReply ServiceHarness::postForm(
+    const std::string& path, const std::string& body, const std::string& contentType) const
 {
     httplib::Client http("127.0.0.1", m_service->httpPort());
     return toReply(http.Post(path, body, contentType));

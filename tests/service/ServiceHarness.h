@@ -54,8 +54,8 @@ private:
 std::vector<std::vector<std::string>> rowsOf(const std::string& resultText);
 
 // Polls until condition holds or the limit passes; for effects of background work.
-bool eventually(const std::function<bool()>& condition,
-                std::chrono::milliseconds limit = std::chrono::milliseconds(5000));
+bool eventually(
+    const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::milliseconds(5000));
 
 // A local "YYYY-MM-DDThh:mm:ss" time the given number of seconds from now.
 std::string timeFromNow(long seconds);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace cvservice::test {
@@ -52,8 +53,8 @@ TEST(StoreTest, DataSurvivesARestartAndDemoSeedsOnlyAnEmptyStore)
         ASSERT_EQ(first.client().ClientAddressNew(kUser, kPassword, 0, 1, "新朋友", "13655556666", "", 0, result), 0);
         ASSERT_EQ(first.client().ModifytPasswordByPhoneID(kUser, kPassword, "changed"), kOk);
         ASSERT_EQ(first.client().createConference(kUser, "changed", "没结束的会", kUser, "13911110001", "王芳",
-                                                  timeFromNow(0).c_str(), "", 0, 0, 0, 0, 0, result),
-                  0);
+                      timeFromNow(0).c_str(), "", 0, 0, 0, 0, 0, result),
+            0);
         conferenceId = rowsOf(result).at(0).at(0);
         ASSERT_GT(conferenceId.size(), 9u);
     }
@@ -101,9 +102,9 @@ TEST_F(FaultsTest, EachReplyFaultFailsTheCallAndChangesNothing)
         HttpFaults::Reply reply;
         int loginStatus; // what the library makes of it
     };
-    for (const Case& c : {Case {HttpFaults::Reply::Drop, 9}, Case {HttpFaults::Reply::Chunked, 9},
-                          Case {HttpFaults::Reply::Malformed, 9}, Case {HttpFaults::Reply::Truncated, 9},
-                          Case {HttpFaults::Reply::ServerError, 9}}) {
+    for (const Case& c : { Case { HttpFaults::Reply::Drop, 9 }, Case { HttpFaults::Reply::Chunked, 9 },
+             Case { HttpFaults::Reply::Malformed, 9 }, Case { HttpFaults::Reply::Truncated, 9 },
+             Case { HttpFaults::Reply::ServerError, 9 } }) {
         setReply(c.reply);
         EXPECT_EQ(harness.client().UserClientLogin(kUser, kPassword, ""), c.loginStatus) << HttpFaults::name(c.reply);
         std::string result;
@@ -118,39 +119,55 @@ TEST_F(FaultsTest, EachReplyFaultFailsTheCallAndChangesNothing)
 TEST_F(FaultsTest, ChunkedAndTruncatedRepliesLookTheirPart)
 {
     setReply(HttpFaults::Reply::Chunked);
-    RawReply chunked = harness.post(harness.envelope("GetSysMsgInfo", "<msgno>0</msgno>"),
-                                    harness.action("GetSysMsgInfo"));
+    RawReply chunked
+        = harness.post(harness.envelope("GetSysMsgInfo", "<msgno>0</msgno>"), harness.action("GetSysMsgInfo"));
     EXPECT_FALSE(chunked.hasContentLength);
     EXPECT_NE(chunked.body.find("soap:Fault"), std::string::npos);
     setReply(HttpFaults::Reply::ServerError);
-    EXPECT_EQ(harness.post(harness.envelope("GetSysMsgInfo", "<msgno>0</msgno>"), harness.action("GetSysMsgInfo"))
-                  .status,
-              500);
+    EXPECT_EQ(
+        harness.post(harness.envelope("GetSysMsgInfo", "<msgno>0</msgno>"), harness.action("GetSysMsgInfo")).status,
+        500);
 }
 
 TEST_F(FaultsTest, ControlEndpointSwitchesFaultsAtRunTime)
 {
-    const RawReply json = harness.postForm("/_control/faults", R"({"reply":"http500","delayMs":5,"monitor":{"split":true}})",
-                                           "application/json");
+    const RawReply json = harness.postForm(
+        "/_control/faults", R"({"reply":"http500","delayMs":5,"monitor":{"split":true}})", "application/json");
     ASSERT_EQ(json.status, 200) << json.body;
     EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::ServerError);
     EXPECT_EQ(harness.service().faults().http().delayMs, 5);
     EXPECT_TRUE(harness.service().faults().monitor().at("split"));
     EXPECT_EQ(harness.client().UserClientLogin(kUser, kPassword, ""), 9);
 
-    const RawReply form = harness.postForm("/_control/faults", "reply=none&delayMs=0&monitor.split=off",
-                                           "application/x-www-form-urlencoded");
+    const RawReply form = harness.postForm(
+        "/_control/faults", "reply=none&delayMs=0&monitor.split=off", "application/x-www-form-urlencoded");
     ASSERT_EQ(form.status, 200) << form.body;
     EXPECT_FALSE(harness.service().faults().monitor().at("split"));
     EXPECT_EQ(harness.client().UserClientLogin(kUser, kPassword, ""), kOk);
 
-    for (const char* bad : {R"({"reply":"sometimes"})", R"({"delayMs":-1})", R"({"monitor":{"melt":true}})",
-                            R"({"monitor":{"split":"yes"}})", R"([1,2])", "{not json"}) {
+    for (const char* bad : { R"({"reply":"sometimes"})", R"({"delayMs":-1})", R"({"monitor":{"melt":true}})",
+             R"({"monitor":{"split":"yes"}})", R"([1,2])", "{not json" }) {
         EXPECT_EQ(harness.postForm("/_control/faults", bad, "application/json").status, 400) << bad;
     }
-    EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::Normal) << "a refused request changes nothing";
+    EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::Normal)
+        << "a refused request changes nothing";
     const RawReply current = harness.get("/_control/faults");
     EXPECT_NE(current.body.find("\"reply\":\"none\""), std::string::npos) << current.body;
+}
+
+TEST(MonitorFaultSwitchesTest, ChangesAreHandedToTheMonitorServer)
+{
+    Faults faults;
+    faults.setMonitor("garbage", true);
+    std::vector<std::pair<std::string, bool>> seen;
+    faults.forwardMonitorTo([&](const std::string& name, bool on) { seen.emplace_back(name, on); });
+    EXPECT_EQ(seen.size(), 4u) << "the current state is handed over at once";
+    EXPECT_NE(std::find(seen.begin(), seen.end(), std::make_pair(std::string("garbage"), true)), seen.end());
+    seen.clear();
+    EXPECT_TRUE(faults.setMonitor("drop", true));
+    EXPECT_FALSE(faults.setMonitor("melt", true));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], std::make_pair(std::string("drop"), true));
 }
 
 TEST_F(FaultsTest, ADelayedReplyStillArrives)
@@ -164,8 +181,8 @@ TEST_F(FaultsTest, ADelayedReplyStillArrives)
 TEST(ServiceOptionsTest, CommandLine)
 {
     std::string error;
-    const char* good[] = {"cvservice", "--http-port", "0", "--db", ":memory:", "--demo", "--seed", "7", "--fast",
-                          "--fault", "chunked", "--delay-ms", "20", "--stamp-window", "0", "--monitor-fault", "split"};
+    const char* good[] = { "cvservice", "--http-port", "0", "--db", ":memory:", "--demo", "--seed", "7", "--fast",
+        "--fault", "chunked", "--delay-ms", "20", "--stamp-window", "0", "--monitor-fault", "split" };
     const auto options = ServiceOptions::parse(static_cast<int>(std::size(good)), good, error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->httpPort, 0);
@@ -176,15 +193,15 @@ TEST(ServiceOptionsTest, CommandLine)
     EXPECT_EQ(options->faults.delayMs, 20);
     EXPECT_EQ(options->stampWindowSeconds, 0);
 
-    for (auto bad : {std::vector<const char*> {"cvservice", "--http-port", "70000"},
-                     std::vector<const char*> {"cvservice", "--http-port"},
-                     std::vector<const char*> {"cvservice", "--fault", "melt"},
-                     std::vector<const char*> {"cvservice", "--verbose"}}) {
+    for (auto bad : { std::vector<const char*> { "cvservice", "--http-port", "70000" },
+             std::vector<const char*> { "cvservice", "--http-port" },
+             std::vector<const char*> { "cvservice", "--fault", "melt" },
+             std::vector<const char*> { "cvservice", "--verbose" } }) {
         EXPECT_FALSE(ServiceOptions::parse(static_cast<int>(bad.size()), bad.data(), error)) << bad[1];
     }
 
     ServiceOptions unknownMonitorFault = ServiceHarness::defaults();
-    unknownMonitorFault.monitorFaults = {"melt"};
+    unknownMonitorFault.monitorFaults = { "melt" };
     Service service(unknownMonitorFault);
     EXPECT_FALSE(service.start(error));
 }
