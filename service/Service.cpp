@@ -32,6 +32,7 @@
 #include <httplib.h>
 
 #include <csignal>
+#include <iostream>
 #include <thread>
 
 namespace cvservice {
@@ -83,8 +84,18 @@ struct Service::Impl {
         , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion))
         , control(faults)
         , monitor(
-              hub, [this](const std::string& phone) { return accounts.password(phone); }, monitorOptions(options))
+              hub, [this](const std::string& phone) { return passwordOrNothing(phone); }, monitorOptions(options))
     {
+    }
+
+    // For the monitor server's thread: a store failure there refuses the sign-in.
+    std::optional<std::string> passwordOrNothing(const std::string& phone)
+    {
+        try {
+            return accounts.password(phone);
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
     }
 
     static MonitorServer::Options monitorOptions(const ServiceOptions& options)
@@ -147,7 +158,15 @@ Service::Service(ServiceOptions options)
     d.http.set_payload_max_length(d.options.maxBodyBytes);
     d.http.set_read_timeout(10, 0);
     d.http.set_write_timeout(10, 0);
-    d.hub.onEnded([&d](const LiveConference& live) { d.runner.recordEnded(live); });
+    // Called on the hub's thread, which must not die of a store failure.
+    d.hub.onEnded([&d](const LiveConference& live) {
+        try {
+            d.runner.recordEnded(live);
+        } catch (const std::exception& failure) {
+            std::cerr << "cvservice: recording the end of " << live.conferenceId << " failed: " << failure.what()
+                      << std::endl;
+        }
+    });
     d.faults.forwardMonitorTo(
         [&d](const std::string& name, bool on) { d.monitor.faults().set(monitorFault(name), on); });
 }
