@@ -5,6 +5,7 @@
 #include "app/AppEvent.h"
 #include "app/MessageIds.h"
 #include "skin/Palette.h"
+#include "skin/ScrollBar.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -18,6 +19,8 @@ MeetingListBox::MeetingListBox(QWidget* parent)
     setUniformItemSizes(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    skin::ScrollBar::attach(this);
     setItemDelegate(new MeetingListDelegate(this));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, skin::palette::Face);

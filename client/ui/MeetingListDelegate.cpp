@@ -14,6 +14,8 @@ const QColor kSelectedCell(170, 218, 255);
 const QColor kSelectedRow(232, 243, 252);
 const QColor kTopicColour(80, 80, 80);
 const QColor kTimeColour(130, 130, 130);
+// Keeps the icon cell off the list's left edge.
+constexpr int kIconInset = 6;
 
 } // namespace
 
@@ -46,7 +48,7 @@ void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     if (!images.isEmpty()) {
         const QPixmap& icon = images.value(data.image, images.first());
         const QSize iconSize = icon.deviceIndependentSize().toSize();
-        const QRect cell(rowRect.left(), rowRect.top() + (rowRect.height() - iconSize.height() - 4) / 2,
+        const QRect cell(rowRect.left() + kIconInset, rowRect.top() + (rowRect.height() - iconSize.height() - 4) / 2,
                          iconSize.width() + 6, iconSize.height() + 4);
         painter->fillRect(cell, selected ? kSelectedCell : kBackground);
         painter->setOpacity(option.state & QStyle::State_Enabled ? 1.0 : 0.4);

@@ -54,13 +54,13 @@ MessageBoxDialog::MessageBoxDialog(QWidget* parent)
     mark->setStringAlignment(0);
     mark->setEnabled(false);
     const int band = titleBandHeight();
-    mark->setGeometry(10, (band - 20) / 2, 20, 20);
+    mark->setGeometry(12, (band - 24) / 2, 104, 24);
 
     m_textLabel->setObjectName(QStringLiteral("messageText"));
     m_textLabel->setAlignment(Qt::AlignCenter);
     m_textLabel->setWordWrap(true);
     m_textLabel->setFont(skin::Fonts::ui(13));
-    m_textLabel->setGeometry(16, band + 6, width() - 32, kButtonTop - band - 12);
+    m_textLabel->setGeometry(10, band + 6, width() - 20, kButtonTop - band - 12);
     QPalette text = m_textLabel->palette();
     text.setColor(QPalette::WindowText, skin::palette::Text);
     m_textLabel->setPalette(text);

@@ -4,6 +4,7 @@
 
 #include "app/AppEvent.h"
 #include "app/MessageIds.h"
+#include "skin/Palette.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -35,6 +36,13 @@ int OperationListCtrl::operationWordAt(int row, int x) const
     const QFontMetrics metrics = fontMetrics();
     return OperationWords::hit(x, static_cast<int>(words.size()), metrics.horizontalAdvance(text),
                                metrics.horizontalAdvance(QStringLiteral("--")), left, width);
+}
+
+QColor OperationListCtrl::cellTextColor(int row, int column) const
+{
+    if (column > 0 && column == operationColumn())
+        return skin::palette::Link;
+    return CListCtrlEx::cellTextColor(row, column);
 }
 
 void OperationListCtrl::mouseMoveEvent(QMouseEvent* event)

@@ -26,6 +26,9 @@ public:
     // The word of the operation cell of row under viewport x, or -1.
     int operationWordAt(int row, int x) const;
 
+    // Operation words read as links.
+    QColor cellTextColor(int row, int column) const override;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

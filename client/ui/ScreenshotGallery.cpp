@@ -68,7 +68,7 @@ QStringList ScreenshotGallery::renderCommonDialogs(const QString& folder)
     {
         MeetingListBox meetings;
         meetings.resize(286, 4 * MeetingListBox::kRowHeight);
-        meetings.setImageList({ skin::Artwork::pixmap(QString::fromLatin1(skin::names::LiveOn), QSize(32, 32)) });
+        meetings.setImageList({ skin::Artwork::pixmap(QString::fromLatin1(skin::names::ContactConference), QSize(32, 32)) });
         meetings.addRow(0, QStringLiteral("季度销售例会"), QString(), QStringLiteral("2026-12-07 14:00"), 1);
         meetings.addRow(0, QStringLiteral("产品评审会议：新版客户端发布计划与测试安排"), QString(),
                         QStringLiteral("2026-12-07 15:30"), 2);

@@ -30,6 +30,7 @@ private slots:
     void progressCancelRaisesFlag();
     void operationWordClickPostsListAndWord();
     void operationClicksOutsideWordsPostNothing();
+    void operationWordsShowTheHandCursor();
     void meetingListHoverAndClick();
     void meetingListRows();
     void renderGallery();
@@ -247,6 +248,16 @@ void TestCommonDialogs::operationClicksOutsideWordsPostNothing()
     QTest::mouseClick(fixture.list->viewport(), Qt::LeftButton, {}, QPoint(fixture.wordCentre(0, 0, 2).x(), 190));
     QCoreApplication::processEvents();
     QCOMPARE(fixture.recorder.records.size(), 0);
+}
+
+void TestCommonDialogs::operationWordsShowTheHandCursor()
+{
+    OperationFixture fixture;
+    QTest::mouseMove(fixture.list->viewport(), fixture.wordCentre(1, 1, 2));
+    QTRY_COMPARE(fixture.list->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    const int y = fixture.wordCentre(1, 1, 2).y();
+    QTest::mouseMove(fixture.list->viewport(), QPoint(fixture.list->columnLeft(2) + 2, y));
+    QTRY_COMPARE(fixture.list->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestCommonDialogs::meetingListHoverAndClick()

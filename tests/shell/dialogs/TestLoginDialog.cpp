@@ -7,6 +7,7 @@
 #include "app/SessionState.h"
 #include "skin/CButtonCR.h"
 #include "skin/CButtonPNG.h"
+#include "skin/CStaticEx.h"
 #include "skin/Theme.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ private slots:
     void savedAccountsFillTheFields();
     void autoSignInOnlyAtStart();
     void onlyTheCloseButtonEndsIt();
+    void linksOpenTheWebHost();
+    void remembersWhereItStood();
 
 private:
     QString writeOptions(const QByteArray& text);
@@ -233,6 +236,43 @@ void TestLoginDialog::onlyTheCloseButtonEndsIt()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(stayedOpen);
+}
+
+void TestLoginDialog::linksOpenTheWebHost()
+{
+    QList<QUrl> opened;
+    CStaticEx::setUrlOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    SessionState session;
+    LoginDialog dialog(session, nullptr, false, OptionsFile(m_dir.filePath(QStringLiteral("none.dat"))));
+    dialog.show();
+    auto* registerLink = dialog.findChild<CStaticEx*>(QStringLiteral("registerLink"));
+    auto* homeLink = dialog.findChild<CStaticEx*>(QStringLiteral("homeLink"));
+    QCOMPARE(registerLink->text(), QStringLiteral("免费注册"));
+    QCOMPARE(homeLink->text(), QStringLiteral("Corvana官网"));
+    QTest::mouseClick(registerLink, Qt::LeftButton, {}, registerLink->rect().center());
+    QTest::mouseClick(homeLink, Qt::LeftButton, {}, homeLink->rect().center());
+    CStaticEx::setUrlOpener(nullptr);
+
+    const QString host = QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
+    QCOMPARE(opened, (QList<QUrl> { QUrl(host + QStringLiteral("/nav/register.aspx")), QUrl(host + QStringLiteral("/")) }));
+    // "忘记密码" has its address but is never shown.
+    auto* forgot = dialog.findChild<CStaticEx*>(QStringLiteral("forgotPasswordLink"));
+    QCOMPARE(forgot->url(), QUrl(host + QStringLiteral("/nav/forgotpwd.aspx")));
+    QVERIFY(!forgot->isVisible());
+}
+
+void TestLoginDialog::remembersWhereItStood()
+{
+    SessionState session;
+    LoginDialog dialog(session, nullptr, false, OptionsFile(m_dir.filePath(QStringLiteral("none.dat"))));
+    dialog.show();
+    dialog.move(140, 90);
+    QTRY_COMPARE(dialog.lastPosition().topLeft(), dialog.mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(dialog.lastPosition().size(), dialog.size());
+    QVERIFY(dialog.lastPosition().topLeft() != QPoint(0, 0));
 }
 
 int main(int argc, char** argv)
