@@ -143,6 +143,12 @@ void TestLoginDialog::enterStartsAndCancels()
     QTest::keyClick(&dialog, Qt::Key_Enter);
     QVERIFY(!dialog.attemptRunning());
     QVERIFY(controls.idleLook());
+    // Enter in the account field signs in too, and adds nothing to the saved list.
+    QTest::keyClicks(controls.account->lineEdit(), QStringLiteral("13800138000"));
+    QTest::keyClick(controls.account->lineEdit(), Qt::Key_Return);
+    QVERIFY(dialog.attemptRunning());
+    QCOMPARE(controls.account->count(), 0);
+    dialog.attempt();
 }
 
 void TestLoginDialog::timeOutShowsMessageAndIdles()
