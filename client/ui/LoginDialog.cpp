@@ -213,15 +213,15 @@ void LoginDialog::accountSelected(int index)
 
 void LoginDialog::attempt()
 {
-    const std::string account = m_accountCombo->currentText().toStdString();
-    const std::string password = m_passwordEdit->text().toStdString();
-
     if (m_flow.press() == LoginFlow::Press::Cancel) {
         m_timer.stop();
         showIdleLook();
         abandonAttempt();
         return;
     }
+
+    const std::string account = m_accountCombo->currentText().toStdString();
+    const std::string password = m_passwordEdit->text().toStdString();
 
     m_session.savedAccounts().recordAttempt(account, password, m_rememberPasswordCheck->isChecked(),
                                             m_autoLoginCheck->isChecked());

@@ -99,12 +99,14 @@ void ProgressDialog::closeEvent(QCloseEvent* event)
     // Only the worker's Finish may end the dialog this way; any other close
     // request counts as the user giving up.
     event->ignore();
-    if (m_reporter->cancelled())
+    if (m_reporter->cancelled() || m_ending)
         return;
     if (!m_reporter->finished()) {
         reject();
         return;
     }
+    // A second Finish arriving while the counts are on screen changes nothing.
+    m_ending = true;
     if (m_timerId) {
         killTimer(m_timerId);
         m_timerId = 0;

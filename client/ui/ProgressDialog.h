@@ -44,4 +44,5 @@ private:
     QLabel* m_statusLabel;
     CButtonPNG* m_cancelButton;
     int m_timerId = 0;
+    bool m_ending = false;
 };
