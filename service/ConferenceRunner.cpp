@@ -56,7 +56,19 @@ void ConferenceRunner::start(const Conference& conference)
         live.members.push_back(std::move(member));
     }
     m_conferences.setState(conference.id, ConferenceState::Running);
+    if (conference.smsflag != 0)
+        sendNotices(conference, live);
     m_hub.start(std::move(live));
+}
+
+void ConferenceRunner::sendNotices(const Conference& conference, const LiveConference& live)
+{
+    const std::string now = timetext::now();
+    const std::string text = "【Corvana电话会议】会议“" + conference.title + "”现在开始，请注意接听来电。";
+    for (const LiveMember& member : live.members)
+        m_charges.addSms({ conference.owner, member.phone, text, now, kNoticePrice });
+    // The calls go out whatever the balance; so do their notices.
+    m_accounts.charge(conference.owner, kNoticePrice * static_cast<std::int64_t>(live.members.size()));
 }
 
 void ConferenceRunner::recordEnded(const LiveConference& live)

@@ -18,6 +18,7 @@ struct LiveConference;
 class ConferenceRunner {
 public:
     static constexpr int kRatePerMinute = 15; // hundredths of a yuan per member-minute
+    static constexpr int kNoticePrice = 10; // hundredths of a yuan per SMS notice
 
     ConferenceRunner(
         ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges, ConferenceHub& hub);
@@ -30,6 +31,9 @@ public:
         const std::string& phones, const std::string& names);
 
 private:
+    // With the SMS-notice option every participant gets a text as the calls start.
+    void sendNotices(const Conference& conference, const LiveConference& live);
+
     ConferenceRepository& m_conferences;
     AccountRepository& m_accounts;
     ChargeRepository& m_charges;

@@ -31,6 +31,8 @@
 
 #include <httplib.h>
 
+#include <sys/socket.h>
+
 #include <csignal>
 #include <iostream>
 #include <thread>
@@ -156,6 +158,12 @@ Service::Service(ServiceOptions options)
     const int threads = d.options.threads;
     d.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
     d.http.set_payload_max_length(d.options.maxBodyBytes);
+    // The library's default also sets SO_REUSEPORT, which lets a second service bind
+    // the same port and silently take half of the requests to its own store.
+    d.http.set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     d.http.set_read_timeout(10, 0);
     d.http.set_write_timeout(10, 0);
     // Called on the hub's thread, which must not die of a store failure.

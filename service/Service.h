@@ -14,6 +14,7 @@ class Faults;
 // one; tests run one in process on free ports.
 class Service {
 public:
+    // Opens the store; throws std::exception when it cannot be opened.
     explicit Service(ServiceOptions options);
     ~Service();
     Service(const Service&) = delete;

@@ -21,6 +21,7 @@ template <typename Number> bool toNumber(const std::string& text, Number& out, N
 std::string ServiceOptions::usage()
 {
     return "usage: cvservice [options]\n"
+           "  --help                this text\n"
            "  --http-port N         SOAP and web port (default 8080, 0 = any free port)\n"
            "  --monitor-port N      live monitor port (default 8802, 0 = any free port)\n"
            "  --bind ADDRESS        address to listen on (default 0.0.0.0)\n"
@@ -52,7 +53,9 @@ std::optional<ServiceOptions> ServiceOptions::parse(int argc, const char* const*
             return true;
         };
         std::string v;
-        if (arg == "--demo") {
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--demo") {
             o.demo = true;
         } else if (arg == "--fast") {
             o.fast = true;

@@ -15,6 +15,7 @@ struct ServiceOptions {
     int monitorPort = 8802; // 0 = any free port
     std::string dbPath = "cvservice.db";
     bool demo = false;
+    bool help = false;
     std::uint32_t seed = 1;
     bool fast = false;
     long stampWindowSeconds = 24 * 3600; // 0 = any time stamp

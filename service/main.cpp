@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <iostream>
+#include <memory>
 
 #include <pthread.h>
 
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
         std::cerr << "cvservice: " << error << "\n" << cvservice::ServiceOptions::usage();
         return 2;
     }
+    if (options->help) {
+        std::cout << cvservice::ServiceOptions::usage();
+        return 0;
+    }
 
     // SIGINT and SIGTERM are taken by sigwait below, so every thread started from
     // here on must have them blocked.
@@ -23,7 +28,14 @@ int main(int argc, char** argv)
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    cvservice::Service service(*options);
+    std::unique_ptr<cvservice::Service> running;
+    try {
+        running = std::make_unique<cvservice::Service>(*options);
+    } catch (const std::exception& failure) {
+        std::cerr << "cvservice: " << failure.what() << std::endl;
+        return 1;
+    }
+    cvservice::Service& service = *running;
     if (!service.start(error)) {
         std::cerr << "cvservice: " << error << std::endl;
         return 1;

@@ -119,6 +119,30 @@ TEST_F(ConferenceOperationsTest, InstantConferenceRunsAndIsRecordedWhenItEnds)
     EXPECT_NEAR(std::stod(balanceBefore) - std::stod(balanceAfter), charged / 100.0, 0.001);
 }
 
+TEST_F(ConferenceOperationsTest, SmsNoticesGoToEveryParticipantWhenTheCallsStart)
+{
+    std::string result;
+    ASSERT_EQ(harness.client().createConference(kUser, kPassword, "通知", kUser, "13911110001,13911110002", "甲,乙",
+                  timeFromNow(0).c_str(), "", 1, 0, 0, 0, 0, result),
+        0);
+    const std::string id = rowsOf(result).at(0).at(0);
+    const std::string today = timeFromNow(0).substr(0, 10);
+    const std::string where = " msgsendtime&gt;='" + today + "' ";
+    std::string text;
+    int rows = 0;
+    ASSERT_EQ(harness.client().GetUserPhoneCharge(kUser, kPassword, where.c_str(), text, rows), 0);
+    ASSERT_EQ(rows, 2);
+    EXPECT_EQ(rowsOf(text)[1][0], "13911110001");
+
+    // A booking notifies nobody until it starts.
+    ASSERT_EQ(harness.client().createConference(kUser, kPassword, "以后", kUser, "13911110003", "丙",
+                  timeFromNow(86400).c_str(), "", 1, 0, 0, 0, 1, result),
+        0);
+    ASSERT_EQ(harness.client().GetUserPhoneCharge(kUser, kPassword, where.c_str(), text, rows), 0);
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(control(id, 9), kOk);
+}
+
 TEST_F(ConferenceOperationsTest, CompositionIsChecked)
 {
     EXPECT_EQ(create("", "", 0, timeFromNow(0)), std::to_string(kNoParticipants));

@@ -200,6 +200,13 @@ TEST(ServiceOptionsTest, CommandLine)
         EXPECT_FALSE(ServiceOptions::parse(static_cast<int>(bad.size()), bad.data(), error)) << bad[1];
     }
 
+    ServiceHarness first;
+    ServiceOptions samePort = ServiceHarness::defaults();
+    samePort.httpPort = first.service().httpPort();
+    Service second(samePort);
+    EXPECT_FALSE(second.start(error));
+    EXPECT_NE(error.find(std::to_string(samePort.httpPort)), std::string::npos) << error;
+
     ServiceOptions unknownMonitorFault = ServiceHarness::defaults();
     unknownMonitorFault.monitorFaults = { "melt" };
     Service service(unknownMonitorFault);
