@@ -29,6 +29,7 @@ private slots:
     void secondClickCancelsWithoutMessage();
     void enterStartsAndCancels();
     void timeOutShowsMessageAndIdles();
+    void unreachableServiceIsExplained();
     void savedAccountsFillTheFields();
     void autoSignInOnlyAtStart();
     void onlyTheCloseButtonEndsIt();
@@ -84,7 +85,6 @@ void TestLoginDialog::initTestCase()
 {
     QVERIFY(m_server.isListening());
     qputenv("CORVANA_WEB_HOST", "127.0.0.1");
-    qputenv("CORVANA_WEB_PORT", QByteArray::number(m_server.serverPort()));
 }
 
 void TestLoginDialog::init()
@@ -92,6 +92,7 @@ void TestLoginDialog::init()
     MessageBoxDialog::clearNextAnswers();
     MessageBoxDialog::clearAnsweredTexts();
     qunsetenv("CORVANA_LOGIN_TIMEOUT_MS");
+    qputenv("CORVANA_WEB_PORT", QByteArray::number(m_server.serverPort()));
 }
 
 QString TestLoginDialog::writeOptions(const QByteArray& text)
@@ -173,6 +174,28 @@ void TestLoginDialog::timeOutShowsMessageAndIdles()
     QVERIFY(!dialog.signInCancelled());
     QTRY_COMPARE(MessageBoxDialog::answeredTexts().size(), 2);
     QVERIFY(controls.idleLook());
+}
+
+void TestLoginDialog::unreachableServiceIsExplained()
+{
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    qputenv("CORVANA_WEB_PORT", QByteArray::number(closedPort));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    SessionState session;
+    LoginDialog dialog(session, nullptr, false, OptionsFile(m_dir.filePath(QStringLiteral("none.dat"))));
+    Controls controls(dialog);
+    dialog.show();
+    QTest::mouseClick(controls.signIn, Qt::LeftButton);
+    // Nobody can give the text of "no answer", so the dialog says it itself.
+    QTRY_COMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("网络连接已断开,请稍后重试。") });
+    QCOMPARE(session.signInResult(), 9);
+    QVERIFY(controls.idleLook());
+    QVERIFY(!dialog.signInCancelled());
 }
 
 void TestLoginDialog::savedAccountsFillTheFields()
