@@ -223,8 +223,8 @@ void LoginDialog::attempt()
     const std::string account = m_accountCombo->currentText().toStdString();
     const std::string password = m_passwordEdit->text().toStdString();
 
-    m_session.savedAccounts().recordAttempt(account, password, m_rememberPasswordCheck->isChecked(),
-                                            m_autoLoginCheck->isChecked());
+    m_session.savedAccounts().recordAttempt(
+        account, password, m_rememberPasswordCheck->isChecked(), m_autoLoginCheck->isChecked());
     showBusyLook();
     m_timer.start(LoginFlow::kTickMs, this);
     m_session.setCredentials(account, password);
@@ -232,8 +232,8 @@ void LoginDialog::attempt()
     m_session.setSignInResult(SessionState::kNotSignedIn);
 
     m_cancel = ServiceWorker::newCancelFlag();
-    SignInWorker::start(m_channel, ++m_attemptSerial, m_session.regphoneid(), m_session.password(),
-                        m_session.ipAddress(), m_cancel);
+    SignInWorker::start(
+        m_channel, ++m_attemptSerial, m_session.regphoneid(), m_session.password(), m_session.ipAddress(), m_cancel);
 }
 
 void LoginDialog::abandonAttempt()
@@ -249,8 +249,7 @@ void LoginDialog::showBusyLook()
     m_signInButton->setText(kBusyCaption);
     m_signInButton->setStringAlignment(1);
     for (QWidget* field : std::initializer_list<QWidget*> { m_accountLabel, m_passwordLabel, m_passwordEdit,
-                                                            m_accountCombo, m_rememberPasswordCheck,
-                                                            m_autoLoginCheck })
+             m_accountCombo, m_rememberPasswordCheck, m_autoLoginCheck })
         field->hide();
     m_busyLabel->show();
 }
@@ -261,8 +260,7 @@ void LoginDialog::showIdleLook()
     m_signInButton->setStringAlignment(1);
     m_busyLabel->hide();
     for (QWidget* field : std::initializer_list<QWidget*> { m_accountLabel, m_passwordLabel, m_passwordEdit,
-                                                            m_accountCombo, m_rememberPasswordCheck,
-                                                            m_autoLoginCheck })
+             m_accountCombo, m_rememberPasswordCheck, m_autoLoginCheck })
         field->show();
 }
 

@@ -37,7 +37,7 @@ public:
 
     // openedForUserChange: "更改用户" opened the dialog, so no automatic sign-in.
     LoginDialog(SessionState& session, QWidget* owner, bool openedForUserChange = false,
-                const OptionsFile& options = OptionsFile());
+        const OptionsFile& options = OptionsFile());
     ~LoginDialog() override;
 
     // What a successful attempt starts: the main window's StartSessionLoads.

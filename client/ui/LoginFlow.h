@@ -16,11 +16,11 @@ public:
 
     // What the dialog must do after a timer tick.
     enum class Tick {
-        Wait,       // the service has not answered yet
-        TimedOut,   // the budget is spent: abandon the attempt and say so
+        Wait, // the service has not answered yet
+        TimedOut, // the budget is spent: abandon the attempt and say so
         StartLoads, // the service accepted: start the session loads (once)
-        SignedIn,   // accepted and loads already started: keep waiting for the main window
-        Refused,    // the service refused: back to idle
+        SignedIn, // accepted and loads already started: keep waiting for the main window
+        Refused, // the service refused: back to idle
     };
 
     explicit LoginFlow(int timeoutMs = timeoutMsFromEnvironment());

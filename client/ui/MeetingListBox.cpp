@@ -39,8 +39,8 @@ int MeetingListBox::addRow(int image, const QString& first, const QString& secon
     return insertRow(count(), image, first, second, third, key);
 }
 
-int MeetingListBox::insertRow(int index, int image, const QString& first, const QString& second,
-                              const QString& third, int key)
+int MeetingListBox::insertRow(
+    int index, int image, const QString& first, const QString& second, const QString& third, int key)
 {
     MeetingListItem data;
     data.image = image;

@@ -27,8 +27,7 @@ public:
     const QList<QPixmap>& imageList() const { return m_images; }
 
     int addRow(int image, const QString& first, const QString& second, const QString& third, int key);
-    int insertRow(int index, int image, const QString& first, const QString& second, const QString& third,
-                  int key);
+    int insertRow(int index, int image, const QString& first, const QString& second, const QString& third, int key);
     void deleteRow(int index);
     void clearRows();
     using QListWidget::row;

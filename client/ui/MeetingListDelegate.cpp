@@ -30,8 +30,7 @@ QSize MeetingListDelegate::sizeHint(const QStyleOptionViewItem& option, const QM
     return { option.rect.width(), MeetingListBox::kRowHeight };
 }
 
-void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                const QModelIndex& index) const
+void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QVariant raw = index.data(kItemRole);
     if (!raw.canConvert<MeetingListItem>())
@@ -49,7 +48,7 @@ void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         const QPixmap& icon = images.value(data.image, images.first());
         const QSize iconSize = icon.deviceIndependentSize().toSize();
         const QRect cell(rowRect.left() + kIconInset, rowRect.top() + (rowRect.height() - iconSize.height() - 4) / 2,
-                         iconSize.width() + 6, iconSize.height() + 4);
+            iconSize.width() + 6, iconSize.height() + 4);
         painter->fillRect(cell, selected ? kSelectedCell : kBackground);
         painter->setOpacity(option.state & QStyle::State_Enabled ? 1.0 : 0.4);
         painter->drawPixmap(cell.topLeft() + QPoint(3, 2), icon);
@@ -71,14 +70,14 @@ void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->setFont(topicFont);
     painter->setPen(kTopicColour);
     painter->drawText(line1, Qt::AlignLeft | Qt::AlignVCenter,
-                      QFontMetrics(topicFont).elidedText(data.firstText, Qt::ElideRight, line1.width()));
+        QFontMetrics(topicFont).elidedText(data.firstText, Qt::ElideRight, line1.width()));
 
     QFont timeFont = skin::Fonts::named(QStringLiteral("宋体"), 12);
     painter->setFont(timeFont);
     painter->setPen(kTimeColour);
     painter->drawText(line2, Qt::AlignLeft | Qt::AlignVCenter,
-                      QFontMetrics(timeFont).elidedText(QStringLiteral("会议开始时间：") + data.thirdText,
-                                                        Qt::ElideRight, line2.width()));
+        QFontMetrics(timeFont).elidedText(
+            QStringLiteral("会议开始时间：") + data.thirdText, Qt::ElideRight, line2.width()));
 
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(skin::palette::BrandDark, 1, Qt::DotLine));

@@ -35,7 +35,7 @@ int OperationListCtrl::operationWordAt(int row, int x) const
     const QStringList words = OperationWords::split(text);
     const QFontMetrics metrics = fontMetrics();
     return OperationWords::hit(x, static_cast<int>(words.size()), metrics.horizontalAdvance(text),
-                               metrics.horizontalAdvance(QStringLiteral("--")), left, width);
+        metrics.horizontalAdvance(QStringLiteral("--")), left, width);
 }
 
 QColor OperationListCtrl::cellTextColor(int row, int column) const
@@ -83,7 +83,9 @@ void OperationListCtrl::updateTooltip(int row, const QPoint& pos)
         return;
     }
     const QString tip = fontMetrics().horizontalAdvance(text) > kTooltipMaxWidth
-        ? QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>").arg(kTooltipMaxWidth).arg(text.toHtmlEscaped())
+        ? QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>")
+              .arg(kTooltipMaxWidth)
+              .arg(text.toHtmlEscaped())
         : text;
     QToolTip::showText(viewport()->mapToGlobal(pos), tip, viewport());
 }

@@ -114,8 +114,8 @@ void ProgressDialog::closeEvent(QCloseEvent* event)
     const int success = m_reporter->successCount();
     const int failure = m_reporter->failureCount();
     if (success >= 0 && failure >= 0) {
-        MessageBoxDialog::run(this, QStringLiteral("成功：%1,失败：%2").arg(success).arg(failure),
-                              QStringLiteral("提示"));
+        MessageBoxDialog::run(
+            this, QStringLiteral("成功：%1,失败：%2").arg(success).arg(failure), QStringLiteral("提示"));
     }
     accept();
 }
@@ -138,5 +138,6 @@ void ProgressDialog::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), kFace);
-    skin::Artwork::paint(painter, QString::fromLatin1(skin::names::ProgressBand), QRect(0, 0, width(), titleBandHeight()));
+    skin::Artwork::paint(
+        painter, QString::fromLatin1(skin::names::ProgressBand), QRect(0, 0, width(), titleBandHeight()));
 }

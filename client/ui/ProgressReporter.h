@@ -36,7 +36,6 @@ public:
     bool finished() const;
 
 private:
-
     mutable std::mutex m_mutex;
     QObject* m_dialog = nullptr;
     QString m_status;

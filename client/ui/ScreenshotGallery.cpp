@@ -68,10 +68,11 @@ QStringList ScreenshotGallery::renderCommonDialogs(const QString& folder)
     {
         MeetingListBox meetings;
         meetings.resize(286, 4 * MeetingListBox::kRowHeight);
-        meetings.setImageList({ skin::Artwork::pixmap(QString::fromLatin1(skin::names::ContactConference), QSize(32, 32)) });
+        meetings.setImageList(
+            { skin::Artwork::pixmap(QString::fromLatin1(skin::names::ContactConference), QSize(32, 32)) });
         meetings.addRow(0, QStringLiteral("季度销售例会"), QString(), QStringLiteral("2026-12-07 14:00"), 1);
         meetings.addRow(0, QStringLiteral("产品评审会议：新版客户端发布计划与测试安排"), QString(),
-                        QStringLiteral("2026-12-07 15:30"), 2);
+            QStringLiteral("2026-12-07 15:30"), 2);
         meetings.addRow(0, QStringLiteral("技术支持周会"), QString(), QStringLiteral("2026-12-08 09:00"), 3);
         meetings.setCurrentRow(1);
         collect(written, save(meetings, folder, QStringLiteral("meeting-list.png")));
@@ -82,10 +83,10 @@ QStringList ScreenshotGallery::renderCommonDialogs(const QString& folder)
         operations.addColumn(QStringLiteral("会议主题"), 170);
         operations.addColumn(QStringLiteral("会议时间"), 140);
         operations.addColumn(QStringLiteral("操作"), 150, Qt::AlignCenter);
-        operations.appendItem({ QStringLiteral("季度销售例会"), QStringLiteral("2026-12-07 14:00"),
-                                QStringLiteral("删除  呼叫") });
-        operations.appendItem({ QStringLiteral("产品评审会议"), QStringLiteral("2026-12-07 15:30"),
-                                QStringLiteral("删除  呼叫") });
+        operations.appendItem(
+            { QStringLiteral("季度销售例会"), QStringLiteral("2026-12-07 14:00"), QStringLiteral("删除  呼叫") });
+        operations.appendItem(
+            { QStringLiteral("产品评审会议"), QStringLiteral("2026-12-07 15:30"), QStringLiteral("删除  呼叫") });
         collect(written, save(operations, folder, QStringLiteral("operation-list.png")));
     }
     return written;

@@ -11,19 +11,18 @@ int SignInWorker::finishedEventType()
     return type;
 }
 
-void SignInWorker::start(std::shared_ptr<ReplyChannel> channel, int attempt, std::string account,
-                         std::string password, std::string ipAddress, std::shared_ptr<std::atomic<bool>> cancel)
+void SignInWorker::start(std::shared_ptr<ReplyChannel> channel, int attempt, std::string account, std::string password,
+    std::string ipAddress, std::shared_ptr<std::atomic<bool>> cancel)
 {
     ServiceWorker::startCall(
         std::move(channel),
-        [attempt, account = std::move(account), password = std::move(password),
-         ipAddress = std::move(ipAddress)](CCvService& service) -> QEvent* {
+        [attempt, account = std::move(account), password = std::move(password), ipAddress = std::move(ipAddress)](
+            CCvService& service) -> QEvent* {
             CUtility utility;
             SignInOutcome outcome;
             outcome.attempt = attempt;
             outcome.code = service.UserClientLogin(utility.Utf8toAnsi(account.c_str()).c_str(),
-                                                   utility.Utf8toAnsi(password.c_str()).c_str(),
-                                                   ipAddress.c_str());
+                utility.Utf8toAnsi(password.c_str()).c_str(), ipAddress.c_str());
             if (outcome.code != 0) {
                 std::string text;
                 if (service.GetSysMsgInfo(outcome.code, text) == 0 && !text.empty()) {

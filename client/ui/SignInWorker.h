@@ -24,5 +24,5 @@ public:
     static int finishedEventType();
 
     static void start(std::shared_ptr<ReplyChannel> channel, int attempt, std::string account, std::string password,
-                      std::string ipAddress, std::shared_ptr<std::atomic<bool>> cancel);
+        std::string ipAddress, std::shared_ptr<std::atomic<bool>> cancel);
 };

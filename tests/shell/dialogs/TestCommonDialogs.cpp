@@ -66,7 +66,8 @@ void TestCommonDialogs::messageBoxAnswers()
         MessageBoxDialog box;
         box.set(QStringLiteral("确定删除吗？"), QStringLiteral("提示"), true);
         QCOMPARE(box.findChild<QLabel*>(QStringLiteral("messageText"))->text(), QStringLiteral("确定删除吗？"));
-        whenShown<MessageBoxDialog>([](MessageBoxDialog* shown) { QTest::mouseClick(shown->okButton(), Qt::LeftButton); });
+        whenShown<MessageBoxDialog>(
+            [](MessageBoxDialog* shown) { QTest::mouseClick(shown->okButton(), Qt::LeftButton); });
         QCOMPARE(box.exec(), int(MessageBoxDialog::Ok));
     }
     {
@@ -90,9 +91,9 @@ void TestCommonDialogs::messageBoxSeamAnswersWithoutShowing()
     MessageBoxDialog::setNextAnswer(MessageBoxDialog::Cancel);
     MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
     QCOMPARE(MessageBoxDialog::run(nullptr, QStringLiteral("第一个"), QStringLiteral("提示"), true),
-             int(MessageBoxDialog::Cancel));
-    QCOMPARE(MessageBoxDialog::run(nullptr, QStringLiteral("第二个"), QStringLiteral("提示")),
-             int(MessageBoxDialog::Ok));
+        int(MessageBoxDialog::Cancel));
+    QCOMPARE(
+        MessageBoxDialog::run(nullptr, QStringLiteral("第二个"), QStringLiteral("提示")), int(MessageBoxDialog::Ok));
     QCOMPARE(MessageBoxDialog::pendingAnswers(), 0);
     QCOMPARE(MessageBoxDialog::answeredTexts(), (QStringList { QStringLiteral("第一个"), QStringLiteral("第二个") }));
 }

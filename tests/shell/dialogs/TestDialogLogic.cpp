@@ -23,10 +23,13 @@ void TestDialogLogic::splitsAtTwoBlanks_data()
 {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QStringList>("words");
-    QTest::newRow("two words") << QStringLiteral("删除  呼叫") << QStringList { QStringLiteral("删除"), QStringLiteral("呼叫") };
-    QTest::newRow("single blank is part of a word") << QStringLiteral("a b  c") << QStringList { QStringLiteral("a b"), QStringLiteral("c") };
+    QTest::newRow("two words") << QStringLiteral("删除  呼叫")
+                               << QStringList { QStringLiteral("删除"), QStringLiteral("呼叫") };
+    QTest::newRow("single blank is part of a word")
+        << QStringLiteral("a b  c") << QStringList { QStringLiteral("a b"), QStringLiteral("c") };
     QTest::newRow("trailing separator dropped") << QStringLiteral("删除  ") << QStringList { QStringLiteral("删除") };
-    QTest::newRow("empty middle piece kept") << QStringLiteral("a    b") << QStringList { QStringLiteral("a"), QString(), QStringLiteral("b") };
+    QTest::newRow("empty middle piece kept")
+        << QStringLiteral("a    b") << QStringList { QStringLiteral("a"), QString(), QStringLiteral("b") };
     QTest::newRow("empty cell") << QString() << QStringList {};
 }
 

@@ -97,7 +97,8 @@ void TestLoginDialog::init()
 
 QString TestLoginDialog::writeOptions(const QByteArray& text)
 {
-    const QString path = m_dir.filePath(QStringLiteral("cvoptions-%1.dat").arg(QString::fromLatin1(QTest::currentTestFunction())));
+    const QString path
+        = m_dir.filePath(QStringLiteral("cvoptions-%1.dat").arg(QString::fromLatin1(QTest::currentTestFunction())));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         return {};
@@ -163,7 +164,8 @@ void TestLoginDialog::timeOutShowsMessageAndIdles()
     controls.account->setEditText(QStringLiteral("13800138000"));
     QTest::mouseClick(controls.signIn, Qt::LeftButton);
     QVERIFY(controls.busyLook());
-    QTRY_COMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("登录超时，请检查您的网络或重新登录。") });
+    QTRY_COMPARE(
+        MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("登录超时，请检查您的网络或重新登录。") });
     QVERIFY(controls.idleLook());
     QVERIFY(!dialog.attemptRunning());
     QVERIFY(dialog.signInCancelled());
@@ -286,7 +288,8 @@ void TestLoginDialog::linksOpenTheWebHost()
     CStaticEx::setUrlOpener(nullptr);
 
     const QString host = QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
-    QCOMPARE(opened, (QList<QUrl> { QUrl(host + QStringLiteral("/nav/register.aspx")), QUrl(host + QStringLiteral("/")) }));
+    QCOMPARE(
+        opened, (QList<QUrl> { QUrl(host + QStringLiteral("/nav/register.aspx")), QUrl(host + QStringLiteral("/")) }));
     // "忘记密码" has its address but is never shown.
     auto* forgot = dialog.findChild<CStaticEx*>(QStringLiteral("forgotPasswordLink"));
     QCOMPARE(forgot->url(), QUrl(host + QStringLiteral("/nav/forgotpwd.aspx")));

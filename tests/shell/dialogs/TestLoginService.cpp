@@ -64,9 +64,9 @@ struct TestLoginService::Login {
 void TestLoginService::initTestCase()
 {
     m_service.setProgram(QStringLiteral(CVSERVICE_PATH));
-    m_service.setArguments({ QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"),
-                             QStringLiteral("0"), QStringLiteral("--db"), QStringLiteral(":memory:"),
-                             QStringLiteral("--demo"), QStringLiteral("--fast") });
+    m_service.setArguments(
+        { QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"), QStringLiteral("0"),
+            QStringLiteral("--db"), QStringLiteral(":memory:"), QStringLiteral("--demo"), QStringLiteral("--fast") });
     m_service.setProcessChannelMode(QProcess::SeparateChannels);
     m_service.start();
     QVERIFY2(m_service.waitForStarted(), qPrintable(m_service.errorString()));
