@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShowEvent>
 #include <QUrl>
 
 namespace {
@@ -368,6 +369,15 @@ void LoginDialog::showEvent(QShowEvent* event)
 {
     CDialogEx::showEvent(event);
     rememberPosition();
+    // The cursor waits where the user has something left to type.
+    if (!event->spontaneous() && !m_flow.running()) {
+        if (m_accountCombo->currentText().isEmpty())
+            m_accountCombo->setFocus();
+        else if (m_passwordEdit->text().isEmpty())
+            m_passwordEdit->setFocus();
+        else
+            m_signInButton->setFocus();
+    }
 }
 
 void LoginDialog::rememberPosition()
