@@ -162,7 +162,7 @@ void LoginDialog::buildControls()
     const int labelWidth = 40;
     const int fieldLeft = left + labelWidth;
     const int fieldWidth = width() - fieldLeft - left;
-    const int top = 262;
+    const int top = 274;
     m_accountLabel->setGeometry(left, top, labelWidth, 34);
     m_accountCombo->setGeometry(fieldLeft, top, fieldWidth, 34);
     m_passwordLabel->setGeometry(left, top + 46, labelWidth, 34);
