@@ -130,7 +130,13 @@ void ProgressDialog::timerEvent(QTimerEvent* event)
         CDialogEx::timerEvent(event);
         return;
     }
-    if (m_bar->value() < 99)
+    creep();
+}
+
+void ProgressDialog::creep()
+{
+    // The work's length is unknown: the bar never claims to be done before it is.
+    if (m_bar->value() < kCreepLimit)
         m_bar->setValue(m_bar->value() + 1);
 }
 

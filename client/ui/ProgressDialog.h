@@ -17,6 +17,7 @@ class ProgressDialog : public CDialogEx {
     Q_OBJECT
 public:
     static constexpr int kTimerPeriodMs = 1000;
+    static constexpr int kCreepLimit = 99;
 
     explicit ProgressDialog(QWidget* owner = nullptr);
     ~ProgressDialog() override;
@@ -27,6 +28,8 @@ public:
     void Finish(int success, int failure) { m_reporter->finish(success, failure); }
 
     int position() const;
+    // One step of the bar, as each timer period makes it.
+    void creep();
     QString statusText() const;
 
     void reject() override;
