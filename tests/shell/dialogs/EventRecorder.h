@@ -5,7 +5,7 @@
 #include <QList>
 #include <QObject>
 
-// Collects the program's posted messages that reach it, for tests to inspect.
+// Collects the program's posted messages that reach it, for tests to read.
 class EventRecorder : public QObject {
 public:
     struct Record {
