@@ -37,21 +37,26 @@ double RatioReporter::secondsPerIteration(const std::string& name, Clock clock) 
     return clock == Clock::Cpu ? found->second.cpuSeconds : found->second.wallSeconds;
 }
 
-bool RatioReporter::printRatio(
-    const std::string& name, const std::string& numerator, const std::string& denominator, Clock clock) const
+double RatioReporter::ratio(const std::string& numerator, const std::string& denominator, Clock clock) const
 {
     const double top = secondsPerIteration(numerator, clock);
     const double bottom = secondsPerIteration(denominator, clock);
-    if (top <= 0.0 || bottom <= 0.0)
-        return false;
-    std::printf("ratio %s %.3f\n", name.c_str(), top / bottom);
+    return top > 0.0 && bottom > 0.0 ? top / bottom : 0.0;
+}
+
+void printRatio(const std::string& name, double value)
+{
+    if (value == 0.0)
+        return;
+    std::printf("ratio %s %.3f\n", name.c_str(), value);
     std::fflush(stdout);
-    return true;
 }
 
 void printValue(const std::string& name, double value)
 {
-    std::printf("value %s %.15g\n", name.c_str(), value);
+    if (value == 0.0)
+        return;
+    std::printf("value %s %.10g\n", name.c_str(), value);
     std::fflush(stdout);
 }
 

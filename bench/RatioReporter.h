@@ -25,10 +25,9 @@ public:
     // Best seconds per iteration of the named benchmark (its function name), 0 if it did not run.
     double secondsPerIteration(const std::string& name, Clock clock) const;
 
-    // "ratio NAME VALUE": numerator / denominator; false (and nothing printed) when
-    // either benchmark is missing, for example when a filter left it out.
-    bool printRatio(
-        const std::string& name, const std::string& numerator, const std::string& denominator, Clock clock) const;
+    // numerator / denominator; 0 when either benchmark is missing, for example when
+    // a filter left it out.
+    double ratio(const std::string& numerator, const std::string& denominator, Clock clock) const;
 
 private:
     struct Best {
@@ -38,7 +37,10 @@ private:
     std::map<std::string, Best> m_best;
 };
 
-// "value NAME VALUE" for a measured or descriptive number.
+// "ratio NAME VALUE", a comparison with a target; nothing when value is 0.
+void printRatio(const std::string& name, double value);
+
+// "value NAME VALUE" for a measured or descriptive number; nothing when value is 0.
 void printValue(const std::string& name, double value);
 
 } // namespace corvana::bench

@@ -107,14 +107,6 @@ TEST(OperationCatalogue, CoversEveryOperationWithItsArgumentsAndOutputs)
     EXPECT_EQ(seen.size(), expectedOperations().size());
 }
 
-TEST(OperationCatalogue, FindsOnlyExactNames)
-{
-    ASSERT_NE(OperationCatalogue::find("getUserconference"), nullptr);
-    EXPECT_EQ(OperationCatalogue::find("getUserconference")->name, "getUserconference");
-    EXPECT_EQ(OperationCatalogue::find("GetUserconference"), nullptr);
-    EXPECT_EQ(OperationCatalogue::find(""), nullptr);
-}
-
 // Each argument must reach the request element its parameter name stands for: a
 // mislabelled name would send the user's topic as the host number.
 TEST(OperationCatalogue, PassesEachArgumentAsTheParameterItNames)

