@@ -1,0 +1,250 @@
+#include "addressbook/AddressBookLoader.h"
+
+#include "app/AppEvent.h"
+#include "app/MessageIds.h"
+#include "app/ReplyChannel.h"
+#include "app/ResultText.h"
+#include "app/SessionState.h"
+
+#include "cvsrv/CCvService.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct GroupReply {
+    int id = 0;
+    std::string name;
+    int memberCount = 0;
+    std::optional<std::vector<ContactRecord>> members; // set when the count was above 0
+};
+
+struct AddressBookReply {
+    AddressBookLoader::Kind kind = AddressBookLoader::Contacts;
+    std::string account;
+    int count = 0;
+    std::optional<std::vector<ContactRecord>> contacts; // Contacts: set when rows arrived
+    std::vector<GroupReply> groups;                     // the group kinds
+    int ungroupedCount = 0;
+    std::optional<std::vector<ContactRecord>> ungrouped;
+};
+
+std::string field(const std::vector<std::string>& fields, std::size_t column)
+{
+    const std::string* value = ResultText::column(fields, column);
+    return value ? ResultText::trimmedRight(*value) : std::string();
+}
+
+std::vector<ContactRecord> decodeContacts(const std::string& text)
+{
+    std::vector<ContactRecord> contacts;
+    for (const std::string& row : ResultText::rows(text)) {
+        const auto fields = ResultText::fields(row);
+        ContactRecord contact;
+        contact.clientno = field(fields, 0);
+        contact.addressno = ResultText::toInt(field(fields, 1));
+        contact.addressname = field(fields, 2);
+        contact.phone = field(fields, 3);
+        contact.sex = ResultText::toInt(field(fields, 4));
+        contact.email = field(fields, 5);
+        contact.addressgroupid = ResultText::toInt(field(fields, 6));
+        contact.addressgroupname = field(fields, 7);
+        contacts.push_back(std::move(contact));
+    }
+    return contacts;
+}
+
+// Group members and the ungrouped list carry addressno, addressname and phone.
+std::vector<ContactRecord> decodeMembers(const std::string& text)
+{
+    std::vector<ContactRecord> members;
+    for (const std::string& row : ResultText::rows(text)) {
+        const auto fields = ResultText::fields(row);
+        ContactRecord member;
+        member.addressno = ResultText::toInt(field(fields, 0));
+        member.addressname = field(fields, 1);
+        member.phone = field(fields, 2);
+        members.push_back(std::move(member));
+    }
+    return members;
+}
+
+using GroupListCall = int (CCvService::*)(const char*, const char*, std::string&, int&);
+using MemberListCall = int (CCvService::*)(const char*, const char*, const char*, std::string&, int&);
+
+void loadGroups(CCvService& service, AddressBookReply& reply, const std::string& password, GroupListCall groups,
+                MemberListCall members)
+{
+    std::string text;
+    (service.*groups)(reply.account.c_str(), password.c_str(), text, reply.count);
+    if (reply.count <= 0 || text.empty())
+        return;
+    for (const std::string& row : ResultText::rows(text)) {
+        const auto fields = ResultText::fields(row);
+        GroupReply group;
+        const std::string idText = field(fields, 0);
+        group.id = ResultText::toInt(idText);
+        group.name = field(fields, 1);
+        std::string memberText;
+        (service.*members)(reply.account.c_str(), password.c_str(), idText.c_str(), memberText, group.memberCount);
+        if (group.memberCount > 0)
+            group.members = decodeMembers(memberText);
+        reply.groups.push_back(std::move(group));
+    }
+}
+
+void storeGroups(AddressBook& book, PanelMode mode, GroupKind kind, AddressBookReply& reply)
+{
+    book.setGroupCount(mode, reply.count);
+    for (std::size_t i = 0; i < reply.groups.size() && int(i) < AddressBook::kMaxGroups; ++i) {
+        GroupReply& source = reply.groups[i];
+        GroupEntry& slot = book.groupSlot(mode, int(i));
+        slot.id = source.id;
+        slot.name = source.name;
+        slot.kind = kind;
+        if (source.members)
+            slot.setMembers(std::move(*source.members), source.memberCount);
+        else
+            slot.setMemberCount(source.memberCount);
+    }
+}
+
+} // namespace
+
+AddressBookLoader::AddressBookLoader(SessionState& session, QObject* mainWindow, QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_mainWindow(mainWindow)
+    , m_channel(ReplyChannel::to(this))
+    , m_cancel(ServiceWorker::newCancelFlag())
+{
+}
+
+AddressBookLoader::~AddressBookLoader()
+{
+    m_cancel->store(true);
+    m_channel->close();
+}
+
+bool AddressBookLoader::anyBusy() const
+{
+    return m_busy[Contacts] || m_busy[ContactGroups] || m_busy[ConferenceGroups];
+}
+
+bool AddressBookLoader::begin(Kind kind)
+{
+    if (!m_session.isSignedIn() || m_busy[kind])
+        return false;
+    m_busy[kind] = true;
+    return true;
+}
+
+void AddressBookLoader::startCall(ServiceWorker::ServiceBody body)
+{
+    ServiceWorker::startCall(m_channel, std::move(body), cvsrv::ServiceConfig::fromEnvironment(), m_cancel);
+}
+
+void AddressBookLoader::LoadContacts()
+{
+    if (!begin(Contacts))
+        return;
+    startCall([account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
+        AddressBookReply reply;
+        reply.kind = Contacts;
+        reply.account = account;
+        std::string text;
+        service.QueryClientAddress(account.c_str(), password.c_str(), text, reply.count);
+        if (reply.count > 0 && !text.empty())
+            reply.contacts = decodeContacts(text);
+        return new AppEvent(replyType(), 0, 0, std::move(reply));
+    });
+}
+
+void AddressBookLoader::LoadContactGroups()
+{
+    if (!begin(ContactGroups))
+        return;
+    startCall(
+              [account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
+                  AddressBookReply reply;
+                  reply.kind = ContactGroups;
+                  reply.account = account;
+                  loadGroups(service, reply, password, &CCvService::GetClientAddressGroup,
+                             &CCvService::QueryClientAddressGroupMember);
+                  std::string text;
+                  service.QueryNotAddressGroupMember(account.c_str(), password.c_str(), text, reply.ungroupedCount);
+                  if (reply.ungroupedCount > 0)
+                      reply.ungrouped = decodeMembers(text);
+                  return new AppEvent(replyType(), 0, 0, std::move(reply));
+              });
+}
+
+void AddressBookLoader::LoadConferenceGroups()
+{
+    if (!begin(ConferenceGroups))
+        return;
+    startCall(
+              [account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
+                  AddressBookReply reply;
+                  reply.kind = ConferenceGroups;
+                  reply.account = account;
+                  loadGroups(service, reply, password, &CCvService::GetConfGroup,
+                             &CCvService::QueryClientConfGroupMember);
+                  return new AppEvent(replyType(), 0, 0, std::move(reply));
+              });
+}
+
+void AddressBookLoader::Synchronise()
+{
+    LoadContacts();
+    LoadContactGroups();
+    LoadConferenceGroups();
+}
+
+int AddressBookLoader::replyType()
+{
+    static const int type = QEvent::registerEventType();
+    return type;
+}
+
+bool AddressBookLoader::event(QEvent* event)
+{
+    auto* appEvent = dynamic_cast<AppEvent*>(event);
+    AddressBookReply* reply = appEvent ? appEvent->payload<AddressBookReply>() : nullptr;
+    if (!reply)
+        return QObject::event(event);
+
+    m_busy[reply->kind] = false;
+    if (!m_session.isSignedIn() || reply->account != m_session.regphoneid())
+        return true;
+
+    AddressBook& book = m_session.addressBook();
+    int message = 0;
+    switch (reply->kind) {
+    case Contacts:
+        if (reply->contacts)
+            book.setContacts(std::move(*reply->contacts), reply->count);
+        else
+            book.setContactCount(reply->count);
+        message = Msg::ContactsReady;
+        break;
+    case ContactGroups:
+        storeGroups(book, PanelMode::ContactGroups, GroupKind::ContactGroup, *reply);
+        if (reply->ungrouped)
+            book.ungrouped().setMembers(std::move(*reply->ungrouped), reply->ungroupedCount);
+        else
+            book.ungrouped().setMemberCount(reply->ungroupedCount);
+        book.ungrouped().kind = GroupKind::ContactGroup;
+        message = Msg::ContactGroupsReady;
+        break;
+    case ConferenceGroups:
+        storeGroups(book, PanelMode::ConferenceGroups, GroupKind::ConferenceGroup, *reply);
+        message = Msg::ConferenceGroupsReady;
+        break;
+    case KindCount:
+        return true;
+    }
+    postAppEvent(m_mainWindow.data(), message);
+    return true;
+}

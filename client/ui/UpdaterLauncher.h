@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Starts the updater program that sits next to our own executable, handing it the
+// download list. The updater replaces our files, so it runs from (and in) the
+// executable's folder and outlives us.
+class UpdaterLauncher {
+public:
+    // Program, arguments, working folder; returns whether the program started.
+    using StartFunction = std::function<bool(const QString&, const QStringList&, const QString&)>;
+
+    // Empty when the updater was started, otherwise the text to show the user.
+    static QString start(const QString& downloadList);
+
+    static QString updaterPath();
+
+    // Test seam: replaces the real process start (an empty function restores it).
+    static void setStartFunction(StartFunction function);
+};
