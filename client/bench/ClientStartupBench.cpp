@@ -4,7 +4,8 @@
 // Each value is the median of several runs of the real program. The client reports
 // the moments it sees through its --timing-tour option, one line each on stdout.
 //
-//   ClientStartupBench --corvana PATH --service PATH [--runs N]
+//   ClientStartupBench [--corvana PATH] [--service PATH] [--runs N]
+// Without paths it runs the programs of the build it belongs to.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -79,7 +80,7 @@ std::optional<Run> runClientOnce(const QString& corvana, const Service& service)
 
     QProcess client;
     client.setProcessEnvironment(env);
-    client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer sinceStart;
     sinceStart.start();
     client.start(corvana, { QStringLiteral("--timing-tour") });
@@ -105,17 +106,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOption({ QStringLiteral("corvana"), QStringLiteral("the client program"), QStringLiteral("path") });
-    parser.addOption({ QStringLiteral("service"), QStringLiteral("the cvservice program"), QStringLiteral("path") });
+    parser.addOption({ QStringLiteral("corvana"), QStringLiteral("the client program"), QStringLiteral("path"),
+                       QStringLiteral(CORVANA_PATH) });
+    parser.addOption({ QStringLiteral("service"), QStringLiteral("the cvservice program"), QStringLiteral("path"),
+                       QStringLiteral(CVSERVICE_PATH) });
     parser.addOption({ QStringLiteral("runs"), QStringLiteral("runs to take the median of"), QStringLiteral("n"),
                        QStringLiteral("7") });
     parser.addHelpOption();
     parser.process(app);
-    if (!parser.isSet(QStringLiteral("corvana")) || !parser.isSet(QStringLiteral("service"))) {
-        std::fprintf(stderr, "usage: ClientStartupBench --corvana PATH --service PATH [--runs N]\n");
-        return 2;
-    }
-
     Service service;
     if (!startService(service, parser.value(QStringLiteral("service")))) {
         std::fprintf(stderr, "cvservice did not report its ports\n");

@@ -19,8 +19,11 @@ target_sources(corvana_gui PRIVATE
   ${CMAKE_SOURCE_DIR}/client/conference/ConferenceWorkspace.cpp
   ${CMAKE_SOURCE_DIR}/client/conference/MeetingsPanel.cpp)
 
-# How quickly the program comes up (scripts/bench runs it).
-if(CORVANA_BUILD_BENCH)
+# How quickly the program comes up (scripts/bench runs it without arguments).
+if(CORVANA_BUILD_BENCH AND TARGET cvservice)
   add_executable(ClientStartupBench ${CMAKE_SOURCE_DIR}/client/bench/ClientStartupBench.cpp)
   target_link_libraries(ClientStartupBench PRIVATE corvana_common Qt6::Core)
+  target_compile_definitions(ClientStartupBench PRIVATE
+    CORVANA_PATH="$<TARGET_FILE:corvana>" CVSERVICE_PATH="$<TARGET_FILE:cvservice>")
+  add_dependencies(ClientStartupBench corvana cvservice)
 endif()
