@@ -36,12 +36,22 @@ bool isElementNamed(const pugi::xml_node& node, std::string_view name)
 void appendText(const pugi::xml_node& node, std::string& out)
 {
     out += node.value();
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        const pugi::xml_node_type type = child.type();
-        if (type == pugi::node_pcdata || type == pugi::node_cdata)
-            out += child.value();
-        else if (type == pugi::node_element)
-            appendText(child, out);
+    // Walked without recursion: a reply nested a million levels deep must not exhaust
+    // the stack.
+    pugi::xml_node current = node.first_child();
+    while (current) {
+        const pugi::xml_node_type type = current.type();
+        if (type == pugi::node_pcdata || type == pugi::node_cdata || type == pugi::node_element)
+            out += current.value();
+        if (type == pugi::node_element && current.first_child()) {
+            current = current.first_child();
+            continue;
+        }
+        while (current != node && !current.next_sibling())
+            current = current.parent();
+        if (current == node)
+            break;
+        current = current.next_sibling();
     }
 }
 

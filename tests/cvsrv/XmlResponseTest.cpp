@@ -159,3 +159,18 @@ TEST(XmlResponseNodeText, LongValuesAreNotCut)
     EXPECT_EQ(nodeText(soapEnvelope("<GetSysMsgInfoResult>" + value + "</GetSysMsgInfoResult>"), "GetSysMsgInfoResult"),
         value);
 }
+
+TEST(XmlResponseBroken, DeeplyNestedValuesDoNotExhaustTheStack)
+{
+    constexpr int kDepth = 1000000; // fits the 8,096,000-byte contact-list capacity
+    std::string nested;
+    nested.reserve(kDepth * 7 + 1);
+    for (int i = 0; i < kDepth; ++i)
+        nested += "<a>";
+    nested += "x";
+    for (int i = 0; i < kDepth; ++i)
+        nested += "</a>";
+    const std::string reply = soapEnvelope("<ds><f>" + nested + "</f><g>y</g></ds>");
+    EXPECT_EQ(rowsOf(reply, "ds", "f,g").text, "x\ry\r");
+    EXPECT_EQ(nodeText(reply, "f"), "x");
+}
