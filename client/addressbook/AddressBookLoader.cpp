@@ -129,7 +129,13 @@ AddressBookLoader::~AddressBookLoader()
 
 bool AddressBookLoader::anyBusy() const
 {
-    return m_busy[Contacts] || m_busy[ContactGroups] || m_busy[ConferenceGroups];
+    return m_busy[Contacts] || m_busy[ContactGroups] || m_busy[ConferenceGroups] || m_unhandledMessages > 0;
+}
+
+void AddressBookLoader::messageHandled()
+{
+    if (m_unhandledMessages > 0)
+        --m_unhandledMessages;
 }
 
 bool AddressBookLoader::begin(Kind kind)
@@ -245,6 +251,9 @@ bool AddressBookLoader::event(QEvent* event)
     case KindCount:
         return true;
     }
-    postAppEvent(m_mainWindow.data(), message);
+    if (m_mainWindow) {
+        ++m_unhandledMessages;
+        postAppEvent(m_mainWindow.data(), message);
+    }
     return true;
 }

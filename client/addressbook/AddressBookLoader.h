@@ -33,7 +33,11 @@ public:
     void Synchronise();
 
     bool isBusy(Kind kind) const { return m_busy[kind]; }
+    // True while a loader runs or a completion message it posted has not been
+    // handled yet, so that whoever handles the last message knows it is the last.
     bool anyBusy() const;
+    // The main window calls this as it takes each completion message.
+    void messageHandled();
 
 protected:
     bool event(QEvent* event) override;
@@ -48,4 +52,5 @@ private:
     std::shared_ptr<ReplyChannel> m_channel;
     ServiceWorker::CancelFlag m_cancel;
     std::array<bool, KindCount> m_busy {};
+    int m_unhandledMessages = 0;
 };

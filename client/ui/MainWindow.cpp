@@ -335,13 +335,16 @@ bool MainWindow::handleMessage(AppEvent& event)
         showBalance();
         return true;
     case Msg::ContactsReady:
+        m_addressBookLoader->messageHandled();
         afterAddressBookLoad();
         return true;
     case Msg::ConferenceGroupsReady:
+        m_addressBookLoader->messageHandled();
         m_contactsPanel->SetModeAndRebuild(1);
         afterAddressBookLoad();
         return true;
     case Msg::ContactGroupsReady:
+        m_addressBookLoader->messageHandled();
         signInCompleted();
         return true;
     case Msg::ProfileSaved:

@@ -11,6 +11,7 @@
 
 #include "account/BillQueryWindow.h"
 #include "account/RecordingWindow.h"
+#include "addressbook/AddressBookLoader.h"
 #include "addressbook/AddressBookWindow.h"
 #include "addressbook/ContactsPanel.h"
 #include "app/AppEvent.h"
@@ -31,6 +32,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -91,6 +93,9 @@ private slots:
     void closeWithExitEndsAndExitCommandDoesNotAsk();
     void movingDragsTheSideWindows();
     void autoSignInThenChangeUserSuppressesIt();
+    void addressBookArrivesWithTheSignIn();
+    void trayMenuAndEscape();
+    void passwordChangeAsksForANewSignIn();
     void versionCheck_data();
     void versionCheck();
 
@@ -395,6 +400,95 @@ void TestMainWindow::autoSignInThenChangeUserSuppressesIt()
     QCOMPARE(changeUserFlags, (QList<bool> { false, true }));
     QCOMPARE(attemptsRunning, (QList<bool> { true, false }));
     QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::addressBookArrivesWithTheSignIn()
+{
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    const AddressBook& book = SessionState::instance().addressBook();
+
+    std::string text;
+    int groups = 0;
+    QCOMPARE(CCvService().GetClientAddressGroup(kAccount.toLatin1(), kPassword.toLatin1(), text, groups), 0);
+    QVERIFY(groups > 0);
+    QCOMPARE(book.groupCount(PanelMode::ContactGroups), groups);
+    const GroupEntry& first = book.groupSlot(PanelMode::ContactGroups, 0);
+    QVERIFY(!first.name.empty());
+    QVERIFY(first.id > 0);
+
+    int members = 0;
+    QCOMPARE(CCvService().QueryClientAddressGroupMember(kAccount.toLatin1(), kPassword.toLatin1(),
+                                                        std::to_string(first.id).c_str(), text, members),
+             0);
+    QCOMPARE(first.memberCount, members);
+    QCOMPARE(int(first.members.size()), members);
+    if (members > 0)
+        QVERIFY(!first.members.front().phone.empty());
+
+    int contacts = 0;
+    QCOMPARE(CCvService().QueryClientAddress(kAccount.toLatin1(), kPassword.toLatin1(), text, contacts), 0);
+    QCOMPARE(book.contactCount(), contacts);
+
+    // One run of a loader at a time; the group page is rebuilt once the last one lands.
+    AddressBookLoader* loader = window->addressBookLoader();
+    window->runCommand(MainWindow::ManageAddressBook);
+    window->addressBookWindow()->ShowRow(-1, 0);
+    const int rebuilds = window->addressBookWindow()->groupPageRebuilds();
+    loader->Synchronise();
+    QVERIFY(loader->isBusy(AddressBookLoader::Contacts));
+    loader->LoadContacts();
+    QTRY_VERIFY(!loader->anyBusy());
+    QTRY_COMPARE(window->addressBookWindow()->groupPageRebuilds(), rebuilds + 1);
+}
+
+void TestMainWindow::trayMenuAndEscape()
+{
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    QSignalSpy finished(window.get(), &QDialog::finished);
+
+    // Escape asks as the close button does; Enter does nothing.
+    whenModal<ExitPromptDialog>([](ExitPromptDialog* prompt) {
+        QTest::mouseClick(prompt->findChild<CButtonPNG*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    });
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QTest::keyClick(window->findChild<CEditBoxBmp*>(QStringLiteral("searchBox")), Qt::Key_Return);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(window->isVisible());
+
+    // A right press on the icon drops its menu; its exit ends without asking.
+    postAppEvent(window.get(), Msg::TrayIcon, 0, 0x0204);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("trayMenu"));
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    const QList<QAction*> actions = menu->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->text(), QStringLiteral("显示Corvana"));
+    QCOMPARE(actions[1]->text(), QStringLiteral("退出Corvana"));
+    menu->hide();
+    actions[1]->trigger();
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestMainWindow::passwordChangeAsksForANewSignIn()
+{
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    QList<bool> forUserChange;
+    connect(window.get(), &MainWindow::loginStarted, this, [&](LoginDialog* login) {
+        QTimer::singleShot(0, login, [&, login] {
+            forUserChange.append(login->openedForUserChange());
+            QTest::mouseClick(login->closeButton(), Qt::LeftButton);
+        });
+    });
+    QSignalSpy finished(window.get(), &QDialog::finished);
+    postAppEvent(window.get(), Msg::PasswordChanged);
+    QTRY_COMPARE(finished.count(), 1);
+    // The old password is gone with the session: nothing signs in with it again.
+    QCOMPARE(forUserChange, QList<bool> { true });
+    QCOMPARE(SessionState::instance().signInResult(), SessionState::kNotSignedIn);
+    QVERIFY(!window->isVisible());
 }
 
 void TestMainWindow::versionCheck_data()
