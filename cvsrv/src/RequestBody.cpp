@@ -10,12 +10,26 @@ std::string escapeXml(std::string_view text)
     escaped.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        case '\'': escaped += "&apos;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&apos;";
+            break;
+        default:
+            // XML 1.0 has no place for other control characters, not even as character
+            // references: one of them would get the whole request refused.
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+                escaped += c;
         }
     }
     return escaped;

@@ -207,6 +207,21 @@ TEST(Escaping, TextValuesCannotBreakTheRequest)
     EXPECT_EQ(text, "0\r");
 }
 
+TEST(Escaping, ControlCharactersThatXmlCannotCarryAreDropped)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "ClientAddressGroup", "0")));
+    std::string text;
+    CCvService(configFor(server))
+        .ClientAddressGroup(kPhone, kPassword, 1,
+            "A\x01"
+            "B\x0B\x1F"
+            "C\tD\n",
+            1, text);
+    EXPECT_NE(server.lastRequest().body.find("<ingroupname>ABC\tD\n</ingroupname>"), std::string::npos)
+        << server.lastRequest().body;
+}
+
 TEST(Escaping, FiltersAreInsertedAsTheCallerWroteThem)
 {
     FakeSoapServer server;
