@@ -8,6 +8,8 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 
 // Q_INIT_RESOURCE declares a function, which must live outside any namespace.
 static void registerSkinResources()
@@ -67,19 +69,16 @@ QString frameKey(const QString& name)
 
 QSvgRenderer* renderer(const QString& name)
 {
-    static QHash<QString, QSvgRenderer*> cache;
+    // Renderers live for the whole run: the set of pictures is small and fixed.
+    static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> cache;
     auto found = cache.find(name);
     if (found != cache.end())
-        return found.value();
+        return found->second.get();
     const QString path = Artwork::resourcePath(name);
-    QSvgRenderer* svg = path.isEmpty() ? nullptr : new QSvgRenderer(path);
-    if (svg && !svg->isValid()) {
-        delete svg;
-        svg = nullptr;
-    }
-    // Renderers live for the whole run: the set of pictures is small and fixed.
-    cache.insert(name, svg);
-    return svg;
+    auto svg = path.isEmpty() ? nullptr : std::make_unique<QSvgRenderer>(path);
+    if (svg && !svg->isValid())
+        svg.reset();
+    return cache.emplace(name, std::move(svg)).first->second.get();
 }
 
 QString stateSuffix(Artwork::State state)
