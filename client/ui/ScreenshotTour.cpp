@@ -6,6 +6,7 @@
 #include "ui/ScreenshotGallery.h"
 
 #include "app/SessionState.h"
+#include "conference/ConferenceWorkspace.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,8 +15,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -90,8 +93,28 @@ void ScreenshotTour::onMainShown()
         AboutDialog about(m_mainWindow);
         save(&about, QStringLiteral("about.png"));
         ScreenshotGallery::renderCommonDialogs(m_folder);
+        saveWithWorkspace();
     }
     finish();
+}
+
+void ScreenshotTour::saveWithWorkspace() const
+{
+    // The workspace glued to the main window's right edge, as the user sees the pair.
+    m_mainWindow->runCommand(MainWindow::InstantMeeting);
+    QWidget* workspace = m_mainWindow->workspace();
+    const QPixmap left = m_mainWindow->grab();
+    const QPixmap right = workspace->grab();
+    QPixmap pair(QSize(left.width() + right.width(), std::max(left.height(), right.height())));
+    pair.setDevicePixelRatio(left.devicePixelRatio());
+    pair.fill(Qt::transparent);
+    QPainter painter(&pair);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(m_mainWindow->width(), 0, right);
+    painter.end();
+    const QString path = QDir(m_folder).filePath(QStringLiteral("main-with-workspace.png"));
+    if (!pair.save(path))
+        std::fprintf(stderr, "tour: could not save %s\n", qPrintable(path));
 }
 
 void ScreenshotTour::finish()

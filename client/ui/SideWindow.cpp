@@ -9,6 +9,7 @@ SideWindow::SideWindow(QWidget* mainWindow, const QString& caption, int width, i
     setCaption(caption);
     setWindowTitle(caption);
     resize(fromDialogUnits(width, height));
+    closeButton();
 }
 
 void SideWindow::closeButtonClicked()

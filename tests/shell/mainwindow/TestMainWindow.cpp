@@ -93,6 +93,7 @@ private slots:
     void closeWithExitEndsAndExitCommandDoesNotAsk();
     void movingDragsTheSideWindows();
     void autoSignInThenChangeUserSuppressesIt();
+    void selectedBookingIsCancelledAndTheListReloaded();
     void addressBookArrivesWithTheSignIn();
     void trayMenuAndEscape();
     void passwordChangeAsksForANewSignIn();
@@ -400,6 +401,29 @@ void TestMainWindow::autoSignInThenChangeUserSuppressesIt()
     QCOMPARE(changeUserFlags, (QList<bool> { false, true }));
     QCOMPARE(attemptsRunning, (QList<bool> { true, false }));
     QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::selectedBookingIsCancelledAndTheListReloaded()
+{
+    ServiceProcess service; // its own bookings: this test cancels one
+    QVERIFY(service.start(QStringLiteral(CVSERVICE_PATH)));
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    ConferenceList& booked = SessionState::instance().bookedConferences();
+    window->clickTab(MainWindow::BookedTab);
+    QTRY_VERIFY(window->bookedPanel()->isVisibleTo(window.get()));
+    const int before = booked.count();
+    QVERIFY(before >= 1);
+
+    postAppEvent(window.get(), Msg::OpenBookedConference, 1, 0);
+    QTRY_VERIFY(window->workspace()->openRecord().has_value());
+    const std::string cancelled = window->workspace()->openRecord()->conferenceId;
+
+    postAppEvent(window.get(), Msg::ModifySelectedBooking);
+    QTRY_COMPARE(booked.count(), before - 1);
+    for (int i = 0; i < booked.count(); ++i)
+        QVERIFY(booked.at(i)->conferenceId != cancelled);
+    m_service.pointClientHere();
 }
 
 void TestMainWindow::addressBookArrivesWithTheSignIn()
