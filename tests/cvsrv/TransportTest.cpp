@@ -301,6 +301,17 @@ TEST(Limits, ConvertedTextsAreCutOnACharacterBoundary)
     EXPECT_EQ(sent.size(), 510u);
     EXPECT_TRUE(isValidUtf8(sent));
 
+    // Participant names: 202,400 bytes when a conference is created, 102,400 when a booking changes.
+    const std::string names = repeated("张", 70000);
+    CCvService(configFor(server))
+        .createConference(kPhone, kPassword, "t", "010", "1", names.c_str(), "t", "ip", 0, 0, 0, 0, 0, text);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "inphoneaddress").size(), 202398u);
+    CCvService(configFor(server))
+        .ModifyBookConference(kPhone, kPassword, "1", "t", "010", "1", names.c_str(), "t", "ip", 0, 0, 0, 0, 1, text);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "inphoneaddress").size(), 102399u);
+    CCvService(configFor(server)).ClientConfGroup(kPhone, kPassword, 1, names.c_str(), 1, text);
+    EXPECT_EQ(parameterOf(server.lastRequest(), "ingroupname").size(), 510u);
+
     // Unconverted texts have no limit of their own: a body of 400,000 bytes goes out whole.
     const std::string phones = repeated("13800000000,", 33000);
     CCvService(configFor(server))
