@@ -25,7 +25,7 @@ struct AddressBookReply {
     std::string account;
     int count = 0;
     std::optional<std::vector<ContactRecord>> contacts; // Contacts: set when rows arrived
-    std::vector<GroupReply> groups;                     // the group kinds
+    std::vector<GroupReply> groups; // the group kinds
     int ungroupedCount = 0;
     std::optional<std::vector<ContactRecord>> ungrouped;
 };
@@ -74,7 +74,7 @@ using GroupListCall = int (CCvService::*)(const char*, const char*, std::string&
 using MemberListCall = int (CCvService::*)(const char*, const char*, const char*, std::string&, int&);
 
 void loadGroups(CCvService& service, AddressBookReply& reply, const std::string& password, GroupListCall groups,
-                MemberListCall members)
+    MemberListCall members)
 {
     std::string text;
     (service.*groups)(reply.account.c_str(), password.c_str(), text, reply.count);
@@ -171,34 +171,31 @@ void AddressBookLoader::LoadContactGroups()
 {
     if (!begin(ContactGroups))
         return;
-    startCall(
-              [account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
-                  AddressBookReply reply;
-                  reply.kind = ContactGroups;
-                  reply.account = account;
-                  loadGroups(service, reply, password, &CCvService::GetClientAddressGroup,
-                             &CCvService::QueryClientAddressGroupMember);
-                  std::string text;
-                  service.QueryNotAddressGroupMember(account.c_str(), password.c_str(), text, reply.ungroupedCount);
-                  if (reply.ungroupedCount > 0)
-                      reply.ungrouped = decodeMembers(text);
-                  return new AppEvent(replyType(), 0, 0, std::move(reply));
-              });
+    startCall([account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
+        AddressBookReply reply;
+        reply.kind = ContactGroups;
+        reply.account = account;
+        loadGroups(
+            service, reply, password, &CCvService::GetClientAddressGroup, &CCvService::QueryClientAddressGroupMember);
+        std::string text;
+        service.QueryNotAddressGroupMember(account.c_str(), password.c_str(), text, reply.ungroupedCount);
+        if (reply.ungroupedCount > 0)
+            reply.ungrouped = decodeMembers(text);
+        return new AppEvent(replyType(), 0, 0, std::move(reply));
+    });
 }
 
 void AddressBookLoader::LoadConferenceGroups()
 {
     if (!begin(ConferenceGroups))
         return;
-    startCall(
-              [account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
-                  AddressBookReply reply;
-                  reply.kind = ConferenceGroups;
-                  reply.account = account;
-                  loadGroups(service, reply, password, &CCvService::GetConfGroup,
-                             &CCvService::QueryClientConfGroupMember);
-                  return new AppEvent(replyType(), 0, 0, std::move(reply));
-              });
+    startCall([account = m_session.regphoneid(), password = m_session.password()](CCvService& service) {
+        AddressBookReply reply;
+        reply.kind = ConferenceGroups;
+        reply.account = account;
+        loadGroups(service, reply, password, &CCvService::GetConfGroup, &CCvService::QueryClientConfGroupMember);
+        return new AppEvent(replyType(), 0, 0, std::move(reply));
+    });
 }
 
 void AddressBookLoader::Synchronise()

@@ -12,9 +12,9 @@ ContactsPanel::ContactsPanel(QWidget* panelArea)
 {
     setObjectName(QStringLiteral("contactsPanel"));
     m_list->setImageList({ skin::Artwork::icon(QString::fromLatin1(skin::names::ContactGroup)),
-                           skin::Artwork::icon(QString::fromLatin1(skin::names::ContactConference)),
-                           skin::Artwork::icon(QString::fromLatin1(skin::names::ContactPerson)) },
-                         QSize(24, 24));
+                             skin::Artwork::icon(QString::fromLatin1(skin::names::ContactConference)),
+                             skin::Artwork::icon(QString::fromLatin1(skin::names::ContactPerson)) },
+        QSize(24, 24));
 }
 
 void ContactsPanel::SetModeAndRebuild(int mode)
@@ -44,13 +44,13 @@ void ContactsPanel::showGroups()
     const int image = m_mode == PanelMode::ContactGroups ? 0 : 1;
     for (int i = 0; i < book.groupCount(m_mode); ++i) {
         const GroupEntry& group = book.groupSlot(m_mode, i);
-        m_list->addRow({ QStringLiteral("%1 [%2]").arg(QString::fromStdString(group.name)).arg(group.memberCount),
-                         i, image, true, false, true });
+        m_list->addRow({ QStringLiteral("%1 [%2]").arg(QString::fromStdString(group.name)).arg(group.memberCount), i,
+            image, true, false, true });
     }
     if (m_mode == PanelMode::ContactGroups) {
         const GroupEntry& ungrouped = book.ungrouped();
-        m_list->addRow({ QStringLiteral("未分组 [%1]").arg(ungrouped.memberCount), book.groupCount(m_mode), image,
-                         true, false, true });
+        m_list->addRow({ QStringLiteral("未分组 [%1]").arg(ungrouped.memberCount), book.groupCount(m_mode), image, true,
+            false, true });
     }
 }
 
@@ -68,8 +68,8 @@ void ContactsPanel::showSearchResults()
     }
     m_list->addRow({ QStringLiteral("查找结果 [%1]").arg(results.size()), -1, 0, true, false, true });
     for (std::size_t i = 0; i < results.size(); ++i) {
-        const QString text = QStringLiteral("%1  %2").arg(QString::fromStdString(results[i]->addressname),
-                                                          QString::fromStdString(results[i]->phone));
+        const QString text = QStringLiteral("%1  %2").arg(
+            QString::fromStdString(results[i]->addressname), QString::fromStdString(results[i]->phone));
         m_list->addRow({ text, int(i), 2, false, false, true });
     }
 }

@@ -49,9 +49,9 @@ struct Service {
 bool startService(Service& service, const QString& path)
 {
     service.process.setProcessChannelMode(QProcess::MergedChannels);
-    service.process.start(path, { QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"),
-                                  QStringLiteral("0"), QStringLiteral("--db"), QStringLiteral(":memory:"),
-                                  QStringLiteral("--demo"), QStringLiteral("--fast") });
+    service.process.start(path,
+        { QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"), QStringLiteral("0"),
+            QStringLiteral("--db"), QStringLiteral(":memory:"), QStringLiteral("--demo"), QStringLiteral("--fast") });
     const auto http = waitForLine(service.process, "http-port ");
     const auto monitor = waitForLine(service.process, "monitor-port ");
     if (!http || !monitor)
@@ -107,11 +107,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOption({ QStringLiteral("corvana"), QStringLiteral("the client program"), QStringLiteral("path"),
-                       QStringLiteral(CORVANA_PATH) });
+        QStringLiteral(CORVANA_PATH) });
     parser.addOption({ QStringLiteral("service"), QStringLiteral("the cvservice program"), QStringLiteral("path"),
-                       QStringLiteral(CVSERVICE_PATH) });
+        QStringLiteral(CVSERVICE_PATH) });
     parser.addOption({ QStringLiteral("runs"), QStringLiteral("runs to take the median of"), QStringLiteral("n"),
-                       QStringLiteral("7") });
+        QStringLiteral("7") });
     parser.addHelpOption();
     parser.process(app);
     Service service;

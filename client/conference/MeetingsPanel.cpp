@@ -30,7 +30,7 @@ MeetingsPanel::MeetingsPanel(QWidget* panelArea, QObject* mainWindow, Kind kind)
     m_list->setKind(kind);
     m_list->setMessageTarget(this);
     m_list->setImageList({ skin::Artwork::pixmap(QString::fromLatin1(skin::names::LiveOn), QSize(40, 40)),
-                           skin::Artwork::pixmap(QString::fromLatin1(skin::names::LiveOff), QSize(40, 40)) });
+        skin::Artwork::pixmap(QString::fromLatin1(skin::names::LiveOff), QSize(40, 40)) });
 }
 
 void MeetingsPanel::setKind(int kind)
@@ -56,7 +56,7 @@ void MeetingsPanel::RebuildMeetings()
             continue;
         // The key is the record's index, which the open request carries back.
         m_list->addRow(m_kind == Running ? 0 : 1, topic, QString::fromStdString(record->conferenceId),
-                       displayTime(record->meetingTime), i);
+            displayTime(record->meetingTime), i);
     }
 }
 

@@ -31,9 +31,9 @@ AboutDialog::AboutDialog(QWidget* parent)
     name->setTextColor(skin::palette::BrandDeep);
     name->setGeometry(128, band + 30, width() - 150, 30);
 
-    const QString version = QStringLiteral("版本 %1 (%2)")
-                                .arg(QCoreApplication::applicationVersion(),
-                                     QString::fromLatin1(SessionState::kClientVersion));
+    const QString version
+        = QStringLiteral("版本 %1 (%2)")
+              .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(SessionState::kClientVersion));
     auto* details = new CTransparentStatic(
         version + QStringLiteral("\n随时随地召开电话会议：即时会议、预约会议、\n通信录、短信通知与录音试听。"), this);
     details->setObjectName(QStringLiteral("aboutText"));

@@ -25,12 +25,11 @@ int ClientApp::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption tourOption(QStringLiteral("screenshot-tour"),
-                                        QStringLiteral("Sign in with the demo account, save screenshots into DIR, end."),
-                                        QStringLiteral("DIR"));
-    const QCommandLineOption galleryOption(QStringLiteral("gallery"),
-                                           QStringLiteral("With --screenshot-tour: every other window too."));
-    const QCommandLineOption timingOption(QStringLiteral("timing-tour"),
-                                          QStringLiteral("Sign in with the demo account and report the timings."));
+        QStringLiteral("Sign in with the demo account, save screenshots into DIR, end."), QStringLiteral("DIR"));
+    const QCommandLineOption galleryOption(
+        QStringLiteral("gallery"), QStringLiteral("With --screenshot-tour: every other window too."));
+    const QCommandLineOption timingOption(
+        QStringLiteral("timing-tour"), QStringLiteral("Sign in with the demo account and report the timings."));
     parser.addOptions({ tourOption, galleryOption, timingOption });
     parser.parse(arguments);
 

@@ -26,7 +26,8 @@ ExitPromptDialog::ExitPromptDialog(SavedAccount* account, QWidget* parent)
     : CDialogEx(parent)
     , m_account(account)
     , m_exitormin(account ? account->exitormin : 0)
-    , m_minimiseCheck(makeChoice(QStringLiteral("最小化到系统托盘，不退出程序"), QStringLiteral("minimiseChoice"), this))
+    , m_minimiseCheck(
+          makeChoice(QStringLiteral("最小化到系统托盘，不退出程序"), QStringLiteral("minimiseChoice"), this))
     , m_exitCheck(makeChoice(QStringLiteral("退出程序"), QStringLiteral("exitChoice"), this))
     , m_neverShowCheck(new CButtonCR(QStringLiteral("不再提醒"), this))
     , m_okButton(new CButtonPNG(QStringLiteral("确定"), this))
@@ -46,7 +47,8 @@ ExitPromptDialog::ExitPromptDialog(SavedAccount* account, QWidget* parent)
 
     // Shown by nothing: the preference is kept with the account but has no effect.
     m_neverShowCheck->setObjectName(QStringLiteral("neverShowCheck"));
-    m_neverShowCheck->setPictures(QString::fromLatin1(skin::names::CheckOff), QString::fromLatin1(skin::names::CheckOn));
+    m_neverShowCheck->setPictures(
+        QString::fromLatin1(skin::names::CheckOff), QString::fromLatin1(skin::names::CheckOn));
     m_neverShowCheck->setGeometry(40, band + 82, 120, 22);
     m_neverShowCheck->setChecked(account && account->nevershow != 0);
     m_neverShowCheck->hide();

@@ -123,8 +123,8 @@ void MainWindow::buildControls()
     m_liveIndicator->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const QString tabTexts[3] = { QStringLiteral("即时会议"), QStringLiteral("预约会议"), QStringLiteral("联系人") };
-    const QString tabNames[3] = { QStringLiteral("runningTab"), QStringLiteral("bookedTab"),
-                                  QStringLiteral("contactsTab") };
+    const QString tabNames[3]
+        = { QStringLiteral("runningTab"), QStringLiteral("bookedTab"), QStringLiteral("contactsTab") };
     for (int i = 0; i < 3; ++i) {
         m_tabs[i] = new CButtonPNG(tabTexts[i], this);
         m_tabs[i]->setObjectName(tabNames[i]);
@@ -228,7 +228,7 @@ void MainWindow::layoutControls()
     m_banner->setGeometry(8, bottomTop + 4, w - 16, bottomHeight - 10);
 
     for (QWidget* panel : { static_cast<QWidget*>(m_runningPanel), static_cast<QWidget*>(m_bookedPanel),
-                            static_cast<QWidget*>(m_contactsPanel) }) {
+             static_cast<QWidget*>(m_contactsPanel) }) {
         if (panel)
             panel->setGeometry(m_panelArea->rect());
     }
@@ -256,8 +256,7 @@ void MainWindow::createChildWindows()
         { m_billQueryWindow, SideWindows::Bill },
     };
     for (const auto& [window, which] : sides) {
-        connect(window, &SideWindow::closedByUser, this,
-                [this, which = which] { m_side.setShownFlag(which, false); });
+        connect(window, &SideWindow::closedByUser, this, [this, which = which] { m_side.setShownFlag(which, false); });
     }
     layoutControls();
     glueSideWindows();
@@ -497,11 +496,9 @@ void MainWindow::modifySelectedBooking()
         record->lastCommand = 2;
         std::string result;
         CCvService().ModifyBookConference(m_session.regphoneid().c_str(), m_session.password().c_str(),
-                                          record->conferenceId.c_str(), record->topic.c_str(),
-                                          record->hostNumber.c_str(), record->phones.c_str(), record->names.c_str(),
-                                          record->meetingTime.c_str(), record->ipAddress.c_str(), record->smsNotice,
-                                          record->recording, record->autoRecall, record->muteAll,
-                                          record->lastCommand, result);
+            record->conferenceId.c_str(), record->topic.c_str(), record->hostNumber.c_str(), record->phones.c_str(),
+            record->names.c_str(), record->meetingTime.c_str(), record->ipAddress.c_str(), record->smsNotice,
+            record->recording, record->autoRecall, record->muteAll, record->lastCommand, result);
         m_sessionLoader->LoadSubscribedConferences();
     }
     if (booked.count() == 1)
@@ -528,7 +525,7 @@ void MainWindow::showContactsPanel()
 void MainWindow::updateTabs()
 {
     const bool active[3] = { m_runningPanel->isVisibleTo(m_panelArea), m_bookedPanel->isVisibleTo(m_panelArea),
-                             m_contactsPanel->isVisibleTo(m_panelArea) };
+        m_contactsPanel->isVisibleTo(m_panelArea) };
     for (int i = 0; i < 3; ++i)
         m_tabs[i]->setNormalPicIndex(active[i] ? 1 : 0);
 }
@@ -757,8 +754,7 @@ void MainWindow::changeUser()
 void MainWindow::checkVersion()
 {
     std::string text;
-    CCvService().CheckOrUpdatePCClientVersion(m_session.clientVersion().c_str(), m_session.regphoneid().c_str(),
-                                              text);
+    CCvService().CheckOrUpdatePCClientVersion(m_session.clientVersion().c_str(), m_session.regphoneid().c_str(), text);
     const VersionAnswer answer = VersionAnswer::parse(text);
     const QString title = QStringLiteral("提示");
     switch (answer.outcome) {

@@ -5,10 +5,10 @@
 // What the service said about our client version, reduced to what the main window acts on.
 struct VersionAnswer {
     enum class Outcome {
-        Silent,      // no text, or the service reported a failure: say nothing
-        UpToDate,    // "您的程序已是最新版本。"
+        Silent, // no text, or the service reported a failure: say nothing
+        UpToDate, // "您的程序已是最新版本。"
         MustUpgrade, // the running version is no longer accepted: upgrade or nothing
-        MayUpgrade,  // a newer version exists: the user decides
+        MayUpgrade, // a newer version exists: the user decides
     };
 
     Outcome outcome = Outcome::Silent;

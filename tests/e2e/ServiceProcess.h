@@ -17,10 +17,9 @@ public:
     {
         m_process.setProgram(program);
         m_process.setArguments(QStringList { QStringLiteral("--http-port"), QStringLiteral("0"),
-                                             QStringLiteral("--monitor-port"), QStringLiteral("0"),
-                                             QStringLiteral("--db"), QStringLiteral(":memory:"),
-                                             QStringLiteral("--demo"), QStringLiteral("--fast") }
-                               + extra);
+                                   QStringLiteral("--monitor-port"), QStringLiteral("0"), QStringLiteral("--db"),
+                                   QStringLiteral(":memory:"), QStringLiteral("--demo"), QStringLiteral("--fast") }
+            + extra);
         m_process.start();
         if (!m_process.waitForStarted())
             return false;

@@ -364,6 +364,11 @@ void TestMainWindow::movingDragsTheSideWindows()
     QVERIFY(window->sideWindows().shownFlag(SideWindows::Bill));
     window->move(300, 40);
     QTRY_COMPARE(window->recordingWindow()->geometry().topLeft(), QPoint(300 + window->width(), 40));
+
+    // Its own close button hides it for good: it does not come back with the main window.
+    QTest::mouseClick(window->recordingWindow()->closeButton(), Qt::LeftButton);
+    QVERIFY(!window->recordingWindow()->isVisible());
+    QVERIFY(!window->sideWindows().shownFlag(SideWindows::Recording));
 }
 
 void TestMainWindow::autoSignInThenChangeUserSuppressesIt()
@@ -442,9 +447,9 @@ void TestMainWindow::addressBookArrivesWithTheSignIn()
     QVERIFY(first.id > 0);
 
     int members = 0;
-    QCOMPARE(CCvService().QueryClientAddressGroupMember(kAccount.toLatin1(), kPassword.toLatin1(),
-                                                        std::to_string(first.id).c_str(), text, members),
-             0);
+    QCOMPARE(CCvService().QueryClientAddressGroupMember(
+                 kAccount.toLatin1(), kPassword.toLatin1(), std::to_string(first.id).c_str(), text, members),
+        0);
     QCOMPARE(first.memberCount, members);
     QCOMPARE(int(first.members.size()), members);
     if (members > 0)
@@ -531,7 +536,7 @@ void TestMainWindow::versionCheck_data()
     QTest::newRow("newer, later") << newer << int(MessageBoxDialog::Cancel) << true
                                   << QStringLiteral("有新版本程序，现在升级吗？") << false;
     const QStringList tooOld { QStringLiteral("--latest-version"), QStringLiteral("1010"),
-                               QStringLiteral("--minimum-version"), QStringLiteral("1009") };
+        QStringLiteral("--minimum-version"), QStringLiteral("1009") };
     // Closing the message does not keep the old version running.
     QTest::newRow("too old, closed") << tooOld << int(MessageBoxDialog::Cancel) << true
                                      << QStringLiteral("当前版本太旧，请升级最新版程序。") << true;

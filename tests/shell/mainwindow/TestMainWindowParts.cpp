@@ -40,17 +40,16 @@ void TestMainWindowParts::versionAnswer_data()
     QTest::addColumn<QByteArray>("downloads");
 
     QTest::newRow("no text") << QByteArray() << Outcome::Silent << QByteArray();
-    QTest::newRow("service failure") << QByteArray("1\r1009\r2\rhttp://h/a.exe\r\n") << Outcome::Silent
-                                     << QByteArray();
+    QTest::newRow("service failure") << QByteArray("1\r1009\r2\rhttp://h/a.exe\r\n") << Outcome::Silent << QByteArray();
     QTest::newRow("current") << QByteArray("0\r1008\r0\r\r\n") << Outcome::UpToDate << QByteArray();
     QTest::newRow("too old") << QByteArray("0\r1010\r2\rhttp://h/a.exe;http://h/b.dll\r\n") << Outcome::MustUpgrade
                              << QByteArray("http://h/a.exe;http://h/b.dll");
     QTest::newRow("newer exists") << QByteArray("0\r1009\r1\rhttp://h/a.exe\r") << Outcome::MayUpgrade
                                   << QByteArray("http://h/a.exe");
-    QTest::newRow("unknown flag asks too") << QByteArray("0\r1009\r7\rhttp://h/a.exe\r") << Outcome::MayUpgrade
-                                           << QByteArray("http://h/a.exe");
-    QTest::newRow("only the first row counts") << QByteArray("0\r1008\r0\r\r\n0\r1010\r2\rhttp://x\r\n")
-                                               << Outcome::UpToDate << QByteArray();
+    QTest::newRow("unknown flag asks too")
+        << QByteArray("0\r1009\r7\rhttp://h/a.exe\r") << Outcome::MayUpgrade << QByteArray("http://h/a.exe");
+    QTest::newRow("only the first row counts")
+        << QByteArray("0\r1008\r0\r\r\n0\r1010\r2\rhttp://x\r\n") << Outcome::UpToDate << QByteArray();
     QTest::newRow("row without a flag") << QByteArray("0\r1009\r") << Outcome::Silent << QByteArray();
 }
 
