@@ -33,6 +33,7 @@
 
 #include <sys/socket.h>
 
+#include <chrono>
 #include <csignal>
 #include <iostream>
 #include <thread>
@@ -219,6 +220,10 @@ bool Service::start(std::string& error)
         return false;
     }
     d.listener = std::thread([&d] { d.http.listen_after_bind(); });
+    // Stopping the HTTP server before its loop has started would not reach the loop,
+    // and stop() would then wait for it forever.
+    for (int waited = 0; !d.http.is_running() && waited < 5000; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     d.scheduler.start();
     d.started = true;
     return true;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 namespace cvservice::test {
@@ -71,6 +72,133 @@ TEST_F(RobustnessTest, MalformedRequestsGetFaults)
     EXPECT_NE(fine.body.find("预约会议的时间不能小于当前时间！"), std::string::npos) << "and the service still answers";
 }
 
+TEST_F(RobustnessTest, EverySignedOperationRefusesAWrongPassword)
+{
+    const char* bad = "not-the-password";
+    CCvService c = harness.client();
+    std::string text;
+    std::string other;
+    int rows = 0;
+    int out = 0;
+    using Call = std::function<int()>;
+    // Text-returning operations answer with no rows or with the status as first field.
+    const std::vector<std::pair<const char*, Call>> reads {
+        { "GetMemberInfo", [&] { return c.GetMemberInfo(kUser, bad, text); } },
+        { "GetClientRoomInfo", [&] { return c.GetClientRoomInfo(kUser, bad, text); } },
+        { "GetClientNoteNo", [&] { return c.GetClientNoteNo(kUser, bad, text); } },
+        { "GetMeetingStatus", [&] { return c.GetMeetingStatus(kUser, bad, "1", text); } },
+        { "GetMeetingMemberStatus", [&] { return c.GetMeetingMemberStatus(kUser, bad, "1", text); } },
+        { "Getcurrentconferencelist", [&] { return c.Getcurrentconferencelist(kUser, bad, text, rows); } },
+        { "GetSubscribeCurrentConference", [&] { return c.GetSubscribeCurrentConference(kUser, bad, text, rows); } },
+        { "GetPastConference", [&] { return c.GetPastConference(kUser, bad, text, rows); } },
+        { "getUserconference", [&] { return c.getUserconference(kUser, bad, "", text, rows); } },
+        { "GetMeetingRecordFile", [&] { return c.GetMeetingRecordFile(kUser, bad, "", text, rows); } },
+        { "QueryClientAddress", [&] { return c.QueryClientAddress(kUser, bad, text, rows); } },
+        { "GetClientAddressGroup", [&] { return c.GetClientAddressGroup(kUser, bad, text, rows); } },
+        { "QueryClientAddressGroupMember",
+            [&] { return c.QueryClientAddressGroupMember(kUser, bad, "1", text, rows); } },
+        { "QueryNotAddressGroupMember", [&] { return c.QueryNotAddressGroupMember(kUser, bad, text, rows); } },
+        { "GetConfGroup", [&] { return c.GetConfGroup(kUser, bad, text, rows); } },
+        { "QueryClientConfGroupMember", [&] { return c.QueryClientConfGroupMember(kUser, bad, "1", text, rows); } },
+        { "QueryNotConfGroupMember", [&] { return c.QueryNotConfGroupMember(kUser, bad, text, rows); } },
+        { "GetUserPhoneCharge", [&] { return c.GetUserPhoneCharge(kUser, bad, "", text, rows); } },
+    };
+    for (const auto& [name, call] : reads) {
+        rows = -1;
+        EXPECT_EQ(call(), 0) << name;
+        // GetClientNoteNo reads only its out element, which a refusal leaves empty.
+        EXPECT_TRUE(text.empty() || text == "\r" || text == std::to_string(kWrongPassword) + "\r")
+            << name << ": " << text;
+        EXPECT_NE(rows, 40) << name;
+    }
+    const std::vector<std::pair<const char*, Call>> changes {
+        { "ClientPrivateInfo",
+            [&] {
+                c.ClientPrivateInfo(kUser, bad, "", 1, 1, "", "", "", "", "", "", "", "", "", "", 1, "", text);
+                return std::atoi(text.c_str());
+            } },
+        { "createConference",
+            [&] {
+                c.createConference(kUser, bad, "", kUser, "13911110001", "", "", "", 0, 0, 0, 0, 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ModifyBookConference",
+            [&] {
+                c.ModifyBookConference(kUser, bad, "1", "", kUser, "139", "", "", "", 0, 0, 0, 0, 2, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ConferenceControl",
+            [&] {
+                c.ConferenceControl(kUser, bad, "1", 9, "", text);
+                return std::atoi(text.c_str());
+            } },
+        { "ClientAddressNew",
+            [&] {
+                c.ClientAddressNew(kUser, bad, 0, 1, "甲", "13600000001", "", 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ClientAddressGroup",
+            [&] {
+                c.ClientAddressGroup(kUser, bad, 0, "组", 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ClientAddressGroupMemberNew",
+            [&] {
+                c.ClientAddressGroupMemberNew(kUser, bad, 1, 1, 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ClientConfGroup",
+            [&] {
+                c.ClientConfGroup(kUser, bad, 0, "组", 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "ClientConfGroupMemberNew",
+            [&] {
+                c.ClientConfGroupMemberNew(kUser, bad, 1, 1, 0, text);
+                return std::atoi(text.c_str());
+            } },
+        { "clientsendmessage",
+            [&] {
+                c.clientsendmessage(kUser, bad, "13911110001", "你好", timeFromNow(0).c_str(), text);
+                return std::atoi(text.c_str());
+            } },
+        { "SetMeetCall", [&] { return c.SetMeetCall(kUser, bad, "13800138000"); } },
+        { "SetMessagesender", [&] { return c.SetMessagesender(kUser, bad, "签名"); } },
+        { "ModifyClientRoomInfo",
+            [&] {
+                c.ModifyClientRoomInfo(kUser, bad, out);
+                std::string room;
+                c.GetClientRoomInfo(kUser, kPassword, room);
+                return room == "246810\r135790\r" ? int(kWrongPassword) : 0;
+            } },
+        { "GetClientBalance", [&] { return c.GetClientBalance(kUser, bad, text, other); } },
+    };
+    for (const auto& [name, call] : changes)
+        EXPECT_EQ(call(), kWrongPassword) << name;
+
+    // Nothing was changed by any of them.
+    int contacts = 0;
+    ASSERT_EQ(c.QueryClientAddress(kUser, kPassword, text, contacts), 0);
+    EXPECT_EQ(contacts, 40);
+    ASSERT_EQ(c.Getcurrentconferencelist(kUser, kPassword, text, rows), 0);
+    EXPECT_EQ(rows, 0);
+}
+
+TEST_F(RobustnessTest, VersionCheckKnowsOnlyThePcClient)
+{
+    char stamp[32] = {};
+    CUtility().GetTimeStamp(stamp);
+    const RawReply reply = harness.post(harness.envelope("CheckOrUpdatePCClientVersion",
+                                            std::string("<insofttype>161</insofttype><insoftversion>1"
+                                                        "</insoftversion><inuserid>13800138000</"
+                                                        "inuserid><timeticks>")
+                                                + stamp + "</timeticks>"),
+        harness.action("CheckOrUpdatePCClientVersion"));
+    EXPECT_NE(reply.body.find("<CheckOrUpdatePCClientVersionResult>115</CheckOrUpdatePCClientVersionResult>"),
+        std::string::npos)
+        << reply.body;
+}
+
 TEST_F(RobustnessTest, OversizedBodiesAreRefusedUnread)
 {
     const std::string huge(5 * 1024 * 1024, 'x');
@@ -102,18 +230,19 @@ TEST_F(RobustnessTest, ServesManyClientsAtOnce)
     constexpr int kClients = 60;
     std::vector<std::thread> clients;
     std::vector<int> statuses(kClients, -100);
+    std::vector<std::string> infos(kClients);
     for (int i = 0; i < kClients; ++i) {
         clients.emplace_back([&, i] {
-            std::string info;
-            statuses[static_cast<std::size_t>(i)] = harness.client().GetMemberInfo(kUser, kPassword, info);
-            if (rowsOf(info).size() != 1)
-                statuses[static_cast<std::size_t>(i)] = -200;
+            const auto at = static_cast<std::size_t>(i);
+            statuses[at] = harness.client().GetMemberInfo(kUser, kPassword, infos[at]);
         });
     }
     for (std::thread& t : clients)
         t.join();
-    for (int status : statuses)
-        EXPECT_EQ(status, 0);
+    for (int i = 0; i < kClients; ++i) {
+        EXPECT_EQ(statuses[static_cast<std::size_t>(i)], 0);
+        EXPECT_EQ(rowsOf(infos[static_cast<std::size_t>(i)]).size(), 1u) << infos[static_cast<std::size_t>(i)];
+    }
 }
 
 TEST_F(RobustnessTest, WebPagesAreThere)
