@@ -156,6 +156,8 @@ void TestMainWindow::signInShowsTheMainWindowWhereTheLoginStood()
     QVERIFY(window);
     QCOMPARE(window->loginDialog(), nullptr);
     QCOMPARE(window->pos(), m_loginPosition.topLeft());
+    // Later starts of the program look for this title.
+    QCOMPARE(window->windowTitle(), QStringLiteral("Corvana电话会议"));
 
     std::string balance;
     std::string expiry;
