@@ -138,6 +138,7 @@ struct Service::Impl {
     httplib::Server http;
     std::thread listener;
     int httpPort = -1;
+    int listenSocket = -1;
     bool seeded = false;
     bool started = false;
     bool stopped = false;
@@ -160,10 +161,12 @@ Service::Service(ServiceOptions options)
     d.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
     d.http.set_payload_max_length(d.options.maxBodyBytes);
     // The library's default also sets SO_REUSEPORT, which lets a second service bind
-    // the same port and silently take half of the requests to its own store.
-    d.http.set_socket_options([](int socket) {
+    // the same port and silently take half of the requests to its own store. The
+    // socket is kept to widen its accept queue after binding (see start()).
+    d.http.set_socket_options([&d](int socket) {
         const int yes = 1;
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        d.listenSocket = socket;
     });
     d.http.set_read_timeout(10, 0);
     d.http.set_write_timeout(10, 0);
@@ -215,6 +218,10 @@ bool Service::start(std::string& error)
         error = "cannot listen on " + d.options.bindAddress + " port " + std::to_string(d.options.httpPort);
         return false;
     }
+    // The library listens with a queue of five connections: a burst of clients
+    // connecting at once would see dropped connection attempts and retry for seconds.
+    if (d.listenSocket >= 0)
+        ::listen(d.listenSocket, SOMAXCONN);
     if (!d.monitor.start(error)) {
         d.http.stop();
         return false;

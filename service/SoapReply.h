@@ -30,7 +30,6 @@ public:
     DataSetWriter(std::string_view operation, std::string rowTag, std::vector<std::string> columns);
 
     void add(const std::vector<std::string>& values);
-    std::size_t rows() const { return m_rows; }
     std::string finish(); // once, at the end
 
 private:

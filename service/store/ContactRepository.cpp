@@ -79,13 +79,4 @@ std::vector<Contact> ContactRepository::list(const std::string& owner) const
     return out;
 }
 
-std::int64_t ContactRepository::count(const std::string& owner) const
-{
-    std::lock_guard lock(m_db.mutex());
-    Statement query(m_db, "SELECT COUNT(*) FROM contacts WHERE regphoneid = ?");
-    query.bind(1, owner);
-    query.step();
-    return query.integer(0);
-}
-
 } // namespace cvservice

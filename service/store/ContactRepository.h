@@ -31,7 +31,6 @@ public:
 
     // Every contact with its contact group, in the order they were added.
     std::vector<Contact> list(const std::string& owner) const;
-    std::int64_t count(const std::string& owner) const;
 
 private:
     Database& m_db;

@@ -45,12 +45,6 @@ void Statement::run()
     while (step()) { }
 }
 
-void Statement::reset()
-{
-    sqlite3_reset(m_stmt);
-    sqlite3_clear_bindings(m_stmt);
-}
-
 std::string Statement::text(int column) const
 {
     const auto* value = sqlite3_column_text(m_stmt, column);
@@ -62,11 +56,6 @@ std::string Statement::text(int column) const
 std::int64_t Statement::integer(int column) const
 {
     return sqlite3_column_int64(m_stmt, column);
-}
-
-bool Statement::isNull(int column) const
-{
-    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
 Database::Database(const std::string& path)

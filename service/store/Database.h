@@ -35,11 +35,9 @@ public:
     // true while a row is available; throws StoreError on failure.
     bool step();
     void run(); // steps to completion
-    void reset();
 
     std::string text(int column) const;
     std::int64_t integer(int column) const;
-    bool isNull(int column) const;
 
 private:
     Database& m_db;
