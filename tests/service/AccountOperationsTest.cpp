@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace cvservice::test {
 namespace {
 
@@ -70,6 +73,34 @@ TEST_F(AccountOperationsTest, VersionCheckComparesWithLatestAndMinimum)
             EXPECT_FALSE(file.body.empty());
         }
     }
+}
+
+TEST(UpdateFolderTest, TheVersionCheckOffersTheFolderFiles)
+{
+    char folder[] = "/tmp/cvservice-updates-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = folder;
+    std::ofstream(path + "/corvana") << "new client";
+    std::ofstream(path + "/.hidden") << "never offered";
+    std::filesystem::create_directory(path + "/plugins");
+
+    ServiceOptions options = ServiceHarness::defaults();
+    options.updatesDir = path;
+    options.latestVersion = "1010";
+    ServiceHarness harness(options);
+    std::string result;
+    ASSERT_EQ(harness.client().CheckOrUpdatePCClientVersion("1008", kUser, result), 0);
+    const auto row = rowsOf(result).at(0);
+    EXPECT_EQ(row[1], "1010");
+    EXPECT_EQ(row[2], "1");
+    const std::string base = "http://127.0.0.1:" + std::to_string(harness.service().httpPort());
+    EXPECT_EQ(row[3], base + "/updates/corvana;") << "only plain files with plain names";
+    const RawReply file = harness.get("/updates/corvana");
+    EXPECT_EQ(file.status, 200);
+    EXPECT_EQ(file.body, "new client");
+    EXPECT_EQ(harness.get("/updates/.hidden").status, 404);
+    EXPECT_EQ(harness.get("/updates/..%2Fetc%2Fpasswd").status, 404);
+    std::filesystem::remove_all(path);
 }
 
 TEST_F(AccountOperationsTest, PasswordChangeNeedsTheOldPasswordAndTakesEffect)
