@@ -155,13 +155,13 @@ SoapEndpoint::Answer SoapEndpoint::answer(
         const pugi::xml_node envelope = document.document_element();
         if (localName(envelope.name()) != "Envelope" || namespaceOf(envelope) != kSoapNamespace)
             throw BadRequest { "the request is not a SOAP 1.1 envelope" };
-        pugi::xml_node body;
+        pugi::xml_node soapBody;
         for (pugi::xml_node child = envelope.first_child(); child; child = child.next_sibling()) {
             if (child.type() == pugi::node_element && localName(child.name()) == "Body"
                 && namespaceOf(child) == kSoapNamespace)
-                body = child;
+                soapBody = child;
         }
-        const pugi::xml_node call = firstElement(body);
+        const pugi::xml_node call = firstElement(soapBody);
         if (!call)
             throw BadRequest { "the envelope has no body element" };
         operationName = std::string(localName(call.name()));
