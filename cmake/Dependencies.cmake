@@ -6,11 +6,11 @@ find_package(CURL REQUIRED)
 find_package(OpenSSL REQUIRED COMPONENTS Crypto)
 find_package(SQLite3 REQUIRED)
 
-find_package(pugixml CONFIG QUIET)
-if(NOT TARGET pugixml::pugixml)
-  pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
-  add_library(pugixml::pugixml ALIAS PkgConfig::PUGIXML)
-endif()
+# pugixml is ours to compile, header-only (see third_party/pugixml/README.md).
+add_library(corvana_pugixml INTERFACE)
+target_include_directories(corvana_pugixml SYSTEM INTERFACE "${CMAKE_SOURCE_DIR}/third_party/pugixml")
+target_compile_definitions(corvana_pugixml INTERFACE PUGIXML_HEADER_ONLY)
+add_library(pugixml::pugixml ALIAS corvana_pugixml)
 
 find_package(jsoncpp CONFIG QUIET)
 if(NOT TARGET JsonCpp::JsonCpp)

@@ -2,56 +2,66 @@
 
 #include "TextCodec.h"
 
-#include <map>
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace cvsrv {
 
 namespace {
 
-// Element text is stored in the element itself when it is the element's first
-// content, which removes one node per field from the big list replies; the text
-// readers below account for it.
+// A leaf element keeps its text in the element itself, which removes one node per
+// field from the big list replies.
 constexpr unsigned int kParseOptions = pugi::parse_default | pugi::parse_embed_pcdata;
 
-// The part of a qualified name after its last prefix separator.
-std::string_view localName(const char* name)
+// Name equality without the namespace prefix; the exact name is tried first since
+// the service writes none.
+inline bool sameName(const char* name, std::string_view wanted)
 {
-    const char* local = name;
-    const char* end = name;
-    for (; *end; ++end)
-        if (*end == ':')
-            local = end + 1;
-    return { local, static_cast<std::size_t>(end - local) };
+    for (const char c : wanted)
+        if (*name++ != c)
+            return false;
+    return *name == '\0';
 }
 
-// Only elements carry names in the parse mode used, so the type is checked last.
+inline bool nameIs(const char* name, std::string_view wanted)
+{
+    if (sameName(name, wanted))
+        return true;
+    const char* colon = std::strrchr(name, ':');
+    return colon && sameName(colon + 1, wanted);
+}
+
 bool isElementNamed(const pugi::xml_node& node, std::string_view name)
 {
-    return localName(node.name()) == name && node.type() == pugi::node_element;
+    return node.type() == pugi::node_element && nameIs(node.name(), name);
+}
+
+// The next node of a pre-order walk below root, skipping the children of node when
+// descend is false. Iterative: a reply nested a million levels deep must not
+// exhaust the stack.
+pugi::xml_node nextInDocument(pugi::xml_node node, const pugi::xml_node& root, bool descend)
+{
+    if (descend)
+        if (const pugi::xml_node child = node.first_child())
+            return child;
+    while (node != root && !node.next_sibling())
+        node = node.parent();
+    return node == root ? pugi::xml_node() : node.next_sibling();
 }
 
 // All descendant character data in document order, as the DOM text property
-// defines it: the embedded text first, then the children's.
-void appendText(const pugi::xml_node& node, std::string& out)
+// defines it: the text kept in the element first, then the descendants'.
+void appendText(const pugi::xml_node& element, std::string& out)
 {
-    out += node.value();
-    // Walked without recursion: a reply nested a million levels deep must not exhaust
-    // the stack.
-    pugi::xml_node current = node.first_child();
-    while (current) {
-        const pugi::xml_node_type type = current.type();
+    out += element.value();
+    for (pugi::xml_node node = element.first_child(); node; node = nextInDocument(node, element, true)) {
+        const pugi::xml_node_type type = node.type();
         if (type == pugi::node_pcdata || type == pugi::node_cdata || type == pugi::node_element)
-            out += current.value();
-        if (type == pugi::node_element && current.first_child()) {
-            current = current.first_child();
-            continue;
-        }
-        while (current != node && !current.next_sibling())
-            current = current.parent();
-        if (current == node)
-            break;
-        current = current.next_sibling();
+            out += node.value();
     }
 }
 
@@ -67,226 +77,129 @@ std::vector<std::string_view> splitFields(const std::string& fieldList)
     return fields;
 }
 
-// True when name is exactly text; reads no further into name than needed.
-bool sameName(const char* name, std::string_view text)
-{
-    for (const char c : text)
-        if (*name++ != c)
-            return false;
-    return *name == '\0';
-}
-
-// Writes the result text of every element named rowTag, in document order, from one
-// pass of the library's own tree walk: for each row, per field, the text of the
-// row's first child element of that name, then CR; rows joined by LF. Reading the
-// rows this way, rather than node by node through the public accessors, keeps large
-// lists close to the cost of parsing them.
-//
-// The walk reports depths only: a row's children are the nodes one level below it
-// until the walk comes back to its level, and a picked field is a leaf unless the
-// next node is deeper. A row is written when the walk leaves it; a row nested in
-// another one is kept aside until the rows before it are written.
-class RowWriter : public pugi::xml_tree_walker {
+// Writes rows of result text. One pass over a row's children finds the first
+// child of each field's name; children usually come in the order the fields are
+// asked for, so the field expected next is tried before the others.
+class RowReader {
 public:
-    RowWriter(std::vector<std::string_view> fields, std::string_view rowTag, std::string& out)
+    RowReader(std::vector<std::string_view> fields, std::string_view rowTag)
         : m_fields(std::move(fields))
         , m_rowTag(rowTag)
-        , m_out(out)
+        , m_picks(m_fields.size())
     {
-        for (std::size_t k = 0; k < m_fields.size(); ++k) {
-            FieldInfo info;
-            // A name with a prefix separator can never equal a local name.
-            info.plain = !m_fields[k].empty() && m_fields[k].find(':') == std::string_view::npos;
-            info.isRowTag = m_fields[k] == m_rowTag;
-            for (std::size_t other = 0; other < m_fields.size(); ++other)
-                if (m_fields[other] == m_fields[k])
-                    info.sameName.push_back(other);
-            m_info.push_back(std::move(info));
-        }
+        std::vector<std::string_view> sorted = m_fields;
+        std::sort(sorted.begin(), sorted.end());
+        m_uniqueFields = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+        m_rowTagIsField = std::find(m_fields.begin(), m_fields.end(), m_rowTag) != m_fields.end();
     }
 
-    bool for_each(pugi::xml_node& node) override
+    // Appends the row's text to out. Returns whether the row's children may hold
+    // further rows, so the walk must go through them.
+    bool read(const pugi::xml_node& row, std::string& out)
     {
-        const int level = depth();
-        if (!m_lastPicks.empty()) {
-            if (level > m_lastPickLevel)
-                for (const std::size_t pick : m_lastPicks)
-                    m_picks[pick].leaf = false;
-            m_lastPicks.clear();
-        }
-        while (!m_open.empty() && m_open.back().level >= level)
-            closeInnermostRow();
-
-        const char* rawName = node.name();
-        OpenRow* parentRow = !m_open.empty() && m_open.back().level == level - 1 ? &m_open.back() : nullptr;
-        // Fast path: fields usually arrive in the order they are asked for.
-        if (parentRow && parentRow->next < m_fields.size() && m_info[parentRow->next].plain
-            && sameName(rawName, m_fields[parentRow->next])) {
-            const FieldInfo& info = m_info[parentRow->next];
-            for (const std::size_t k : info.sameName)
-                pickField(*parentRow, k, node, level);
-            if (info.isRowTag)
-                openRow(level);
-            return true;
-        }
-
-        const std::string_view name = localName(rawName);
-        // Only elements have names in the parse mode used; an empty name needs the type.
-        if (name.empty() && node.type() != pugi::node_element)
-            return true;
-        if (parentRow)
-            pick(*parentRow, name, node, level);
-        if (name == m_rowTag)
-            openRow(level);
-        return true;
+        // Rows of the service's layout hold nothing further to walk.
+        return readInOrder(row, out) ? false : readAnyOrder(row, out);
     }
-
-    bool end(pugi::xml_node&) override
-    {
-        while (!m_open.empty())
-            closeInnermostRow();
-        return true;
-    }
-
-    std::size_t rows() const { return m_rows; }
 
 private:
-    struct FieldInfo {
-        bool plain = false;
-        bool isRowTag = false;
-        std::vector<std::size_t> sameName; // the fields of this name, itself included
-    };
-    struct Pick {
-        pugi::xml_node node;
-        bool found = false;
-        bool leaf = true;
-    };
-    struct OpenRow {
-        std::size_t index; // in document order
-        int level;
-        std::size_t picks; // first of its m_fields.size() entries in m_picks
-        std::size_t next = 0; // the field expected next
-    };
-
-    void openRow(int level)
+    // The service's own layout: exactly the fields asked for, in that order, each
+    // holding plain text. Anything else is left to readAnyOrder, with out as it was.
+    bool readInOrder(const pugi::xml_node& row, std::string& out) const
     {
-        const std::size_t base = m_open.empty() ? 0 : m_open.back().picks + m_fields.size();
-        if (m_picks.size() < base + m_fields.size())
-            m_picks.resize(base + m_fields.size());
-        for (std::size_t k = 0; k < m_fields.size(); ++k)
-            m_picks[base + k].found = false;
-        m_open.push_back({ m_rows++, level, base });
-    }
-
-    // Every field of that name not yet found takes the child: a field listed twice
-    // picks the same child twice.
-    void pick(OpenRow& row, std::string_view name, const pugi::xml_node& child, int level)
-    {
-        for (std::size_t k = 0; k < m_fields.size(); ++k)
-            if (m_fields[k] == name)
-                pickField(row, k, child, level);
-    }
-
-    void pickField(OpenRow& row, std::size_t k, const pugi::xml_node& child, int level)
-    {
-        Pick& entry = m_picks[row.picks + k];
-        if (entry.found)
-            return;
-        entry = { child, true, true };
-        m_lastPicks.push_back(row.picks + k);
-        m_lastPickLevel = level;
-        row.next = k + 1;
-    }
-
-    void closeInnermostRow()
-    {
-        const OpenRow row = m_open.back();
-        m_open.pop_back();
-        if (row.index != m_written) {
-            writeRow(row, m_waiting[row.index]);
-            return;
+        if (!m_uniqueFields || m_rowTagIsField)
+            return false;
+        const std::size_t mark = out.size();
+        pugi::xml_node child = row.first_child();
+        for (const std::string_view field : m_fields) {
+            if (!child || child.type() != pugi::node_element || child.first_child() || !sameName(child.name(), field)) {
+                out.resize(mark);
+                return false;
+            }
+            out += child.value();
+            out += '\r';
+            child = child.next_sibling();
         }
-        writeRow(row, m_out);
-        ++m_written;
-        for (auto waiting = m_waiting.begin(); waiting != m_waiting.end() && waiting->first == m_written;
-             waiting = m_waiting.erase(waiting), ++m_written)
-            m_out += waiting->second;
+        if (child) {
+            out.resize(mark);
+            return false;
+        }
+        return true;
     }
 
-    void writeRow(const OpenRow& row, std::string& out) const
+    // Returns whether the row's children may hold further rows.
+    bool readAnyOrder(const pugi::xml_node& row, std::string& out)
     {
-        if (row.index > 0)
-            out += '\n';
-        for (std::size_t k = 0; k < m_fields.size(); ++k) {
-            const Pick& entry = m_picks[row.picks + k];
-            if (entry.found && entry.leaf)
-                out += entry.node.value();
-            else if (entry.found)
-                appendText(entry.node, out);
+        std::fill(m_picks.begin(), m_picks.end(), pugi::xml_node());
+        bool mayHoldRows = false;
+        std::size_t expected = 0;
+        for (pugi::xml_node child = row.first_child(); child; child = child.next_sibling()) {
+            if (child.first_child())
+                mayHoldRows = true;
+            if (child.type() != pugi::node_element)
+                continue;
+            const char* name = child.name();
+            if (m_uniqueFields && expected < m_fields.size() && !m_picks[expected]
+                && nameIs(name, m_fields[expected])) {
+                m_picks[expected++] = child;
+                mayHoldRows = mayHoldRows || m_rowTagIsField;
+                continue;
+            }
+            for (std::size_t k = 0; k < m_fields.size(); ++k) {
+                if (!m_picks[k] && nameIs(name, m_fields[k])) {
+                    m_picks[k] = child;
+                    expected = k + 1;
+                }
+            }
+            mayHoldRows = mayHoldRows || nameIs(name, m_rowTag);
+        }
+        for (const pugi::xml_node& pick : m_picks) {
+            if (pick && !pick.first_child())
+                out += pick.value();
+            else if (pick)
+                appendText(pick, out);
             out += '\r';
         }
+        return mayHoldRows;
     }
 
     std::vector<std::string_view> m_fields;
-    std::vector<FieldInfo> m_info;
     std::string_view m_rowTag;
-    std::string& m_out;
-    std::size_t m_rows = 0;
-    std::size_t m_written = 0; // rows written to m_out
-    std::map<std::size_t, std::string> m_waiting; // nested rows written before an enclosing one
-    std::vector<OpenRow> m_open; // rows the walk is inside, innermost last
-    std::vector<Pick> m_picks; // the open rows' picks, in m_open order
-    std::vector<std::size_t> m_lastPicks; // picks of the previous node, until the next node shows its depth
-    int m_lastPickLevel = 0;
+    std::vector<pugi::xml_node> m_picks;
+    bool m_uniqueFields = true;
+    bool m_rowTagIsField = false;
 };
 
 } // namespace
 
+CXmlResponse::CXmlResponse()
+    : m_document(std::make_unique<pugi::xml_document>())
+{
+}
+
+CXmlResponse::~CXmlResponse() = default;
+
 bool CXmlResponse::LoadText(std::string& reply)
 {
     const pugi::xml_parse_result parsed
-        = m_document.load_buffer_inplace(reply.data(), reply.size(), kParseOptions, pugi::encoding_utf8);
+        = m_document->load_buffer_inplace(reply.data(), reply.size(), kParseOptions, pugi::encoding_utf8);
     m_loaded = static_cast<bool>(parsed);
     if (!m_loaded)
-        m_document.reset();
+        m_document->reset();
     return m_loaded;
-}
-
-std::vector<pugi::xml_node> CXmlResponse::elementsNamed(const char* name, std::size_t limit) const
-{
-    std::vector<pugi::xml_node> found;
-    if (!m_loaded)
-        return found;
-    const std::string_view wanted(name);
-    // Iterative pre-order walk: document order without recursion depth limits.
-    pugi::xml_node node = m_document.first_child();
-    while (node && found.size() < limit) {
-        if (isElementNamed(node, wanted))
-            found.push_back(node);
-        if (const pugi::xml_node child = node.first_child()) {
-            node = child;
-            continue;
-        }
-        pugi::xml_node next = node.next_sibling();
-        while (!next) {
-            node = node.parent();
-            if (!node)
-                break;
-            next = node.next_sibling();
-        }
-        node = next;
-    }
-    return found;
 }
 
 std::string CXmlResponse::GetNodeText(const char* tag, int index) const
 {
     std::string text;
-    if (index < 0)
+    if (!m_loaded || index < 0)
         return text;
-    const std::vector<pugi::xml_node> nodes = elementsNamed(tag, static_cast<std::size_t>(index) + 1);
-    if (nodes.size() > static_cast<std::size_t>(index))
-        appendText(nodes[static_cast<std::size_t>(index)], text);
+    int seen = 0;
+    for (pugi::xml_node node = m_document->first_child(); node; node = nextInDocument(node, *m_document, true)) {
+        if (isElementNamed(node, tag) && seen++ == index) {
+            appendText(node, text);
+            break;
+        }
+    }
     return ansiIsUtf8() ? text : utf8ToAnsi(text);
 }
 
@@ -296,14 +209,24 @@ int CXmlResponse::GetRows(const std::string& rowTag, const std::string& fieldLis
     std::vector<std::string_view> fields = splitFields(fieldList);
     if (fields.empty() || !m_loaded)
         return 0;
-    RowWriter writer(std::move(fields), rowTag, result);
-    pugi::xml_node root = m_document; // traverse() only reads, but is not const
-    root.traverse(writer);
+    RowReader reader(std::move(fields), rowTag);
+    int rows = 0;
+    // A row is written when the walk reaches it, which is document order; its
+    // children are walked only when they may hold rows themselves.
+    for (pugi::xml_node node = m_document->first_child(); node;) {
+        bool descend = true;
+        if (isElementNamed(node, rowTag)) {
+            if (rows++ > 0)
+                result += '\n';
+            descend = reader.read(node, result);
+        }
+        node = nextInDocument(node, *m_document, descend);
+    }
     // The conversion is stateless and CR and LF are the same in every supported
     // code page, so converting the whole text equals converting each value.
     if (!ansiIsUtf8())
         result = utf8ToAnsi(result);
-    return static_cast<int>(writer.rows());
+    return rows;
 }
 
 } // namespace cvsrv

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <pugixml.hpp>
-
+#include <memory>
 #include <string>
-#include <vector>
+
+namespace pugi {
+class xml_document;
+}
 
 namespace cvsrv {
 
@@ -11,21 +13,25 @@ namespace cvsrv {
 // A reply that is not well-formed reads as empty: no values, no rows.
 class CXmlResponse {
 public:
-    // Parses the reply in place (the text is modified).
+    CXmlResponse();
+    ~CXmlResponse();
+    CXmlResponse(const CXmlResponse&) = delete;
+    CXmlResponse& operator=(const CXmlResponse&) = delete;
+
+    // Parses the reply in place (the text is modified and must outlive this object).
     bool LoadText(std::string& reply);
 
     // The text of the index-th element named tag in document order, converted to
     // the ANSI code page; empty when there is none.
     std::string GetNodeText(const char* tag, int index = 0) const;
 
-    // Result text of the elements named rowTag: per row, each listed field's text
-    // followed by CR; rows joined by LF. Returns the number of row elements.
+    // Result text of the elements named rowTag, in document order: per row, the text
+    // of each listed field's first child element of that name followed by CR; rows
+    // joined by LF. Returns the number of row elements.
     int GetRows(const std::string& rowTag, const std::string& fieldList, std::string& result) const;
 
 private:
-    std::vector<pugi::xml_node> elementsNamed(const char* name, std::size_t limit) const;
-
-    pugi::xml_document m_document;
+    std::unique_ptr<pugi::xml_document> m_document;
     bool m_loaded = false;
 };
 
