@@ -209,6 +209,13 @@ SoapEndpoint::Answer SoapEndpoint::answer(
 
 void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& response) const
 {
+    // A SOAP 1.1 request is text/xml; anything else is a client bug worth showing.
+    if (request.get_header_value("Content-Type").rfind("text/xml", 0) != 0) {
+        response.status = 415;
+        response.set_content(
+            SoapReply::fault("soap:Client", "SOAP 1.1 requests must be sent as text/xml."), kContentType);
+        return;
+    }
     const HttpFaults faults = m_faults.http();
     if (faults.delayMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));

@@ -103,8 +103,9 @@ int main()
         bytes = reply->body.size();
     }
     std::sort(times.begin(), times.end());
-    std::cerr << "contacts reply: " << bytes << " bytes" << std::endl;
+    std::cerr << "service_bench: the contact list reply holds " << bytes << " bytes" << std::endl;
     std::printf("value service_contacts_100k_ms %.0f\n", times[times.size() / 2]);
+    std::fflush(stdout);
 
     // Profile reads through the client library, eight clients at once.
     cvsrv::ServiceConfig config;
@@ -135,6 +136,7 @@ int main()
     if (failures > 0)
         std::cerr << "service_bench: " << failures << " profile reads failed" << std::endl;
     std::printf("value service_membersinfo_rps %.0f\n", static_cast<double>(calls) / seconds);
+    std::fflush(stdout);
 
     service.stop();
     std::filesystem::remove_all(folder);

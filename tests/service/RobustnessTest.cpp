@@ -67,6 +67,10 @@ TEST_F(RobustnessTest, MalformedRequestsGetFaults)
                              "\"&x;&x;&x;&x;&x;&x;&x;&x;&x;&x;\">]><a>&y;</a>";
     expectFault(harness.post(bomb, action), "entity declarations");
 
+    const RawReply json = harness.postForm("/MeetingWebSevc.asmx", "{}", "application/json");
+    EXPECT_EQ(json.status, 415);
+    EXPECT_NE(json.body.find("<soap:Fault>"), std::string::npos);
+
     const RawReply fine = harness.post(harness.envelope("GetSysMsgInfo", "<msgno> 202 </msgno>"), action);
     EXPECT_EQ(fine.status, 200);
     EXPECT_NE(fine.body.find("预约会议的时间不能小于当前时间！"), std::string::npos) << "and the service still answers";
