@@ -21,9 +21,9 @@ target_sources(corvana_gui PRIVATE
 
 # How quickly the program comes up (scripts/bench runs it without arguments).
 if(CORVANA_BUILD_BENCH AND TARGET cvservice)
-  add_executable(ClientStartupBench ${CMAKE_SOURCE_DIR}/client/bench/ClientStartupBench.cpp)
-  target_link_libraries(ClientStartupBench PRIVATE corvana_common Qt6::Core)
-  target_compile_definitions(ClientStartupBench PRIVATE
+  add_executable(client_startup_bench ${CMAKE_SOURCE_DIR}/client/bench/ClientStartupBench.cpp)
+  target_link_libraries(client_startup_bench PRIVATE corvana_common Qt6::Core)
+  target_compile_definitions(client_startup_bench PRIVATE
     CORVANA_PATH="$<TARGET_FILE:corvana>" CVSERVICE_PATH="$<TARGET_FILE:cvservice>")
-  add_dependencies(ClientStartupBench corvana cvservice)
+  add_dependencies(client_startup_bench corvana cvservice)
 endif()
