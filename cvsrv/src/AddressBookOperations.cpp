@@ -69,19 +69,14 @@ void groupChangeBody(OperationCall& call, const char* regphoneid, int groupId, c
 // Lower-case request carrying only the account, without the user id.
 void groupListBody(OperationCall& call, const char* regphoneid)
 {
-    call.body()
-        .text("inregphoneid", regphoneid)
-        .text("timeticks", call.timeStamp())
-        .text("strMD5Client", call.hash());
+    call.body().text("inregphoneid", regphoneid).text("timeticks", call.timeStamp()).text("strMD5Client", call.hash());
 }
 
 } // namespace
 
-int CCvService::ClientAddressNew(const char* regphoneid, const char* password, int addressNo, int sex,
-                                 const char* name, const char* phone, const char* email, int oprFlag,
-                                 std::string& result)
+int CCvService::ClientAddressNew(const char* regphoneid, const char* password, int addressNo, int sex, const char* name,
+    const char* phone, const char* email, int oprFlag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientAddressNew", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -95,157 +90,107 @@ int CCvService::ClientAddressNew(const char* regphoneid, const char* password, i
         .number("oprFlag", oprFlag)
         .text("timeStamp", call.timeStamp())
         .text("hashCode", call.hash());
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
 int CCvService::QueryClientAddress(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "QueryClientAddress", kContactsReply);
     call.sign(regphoneid, password);
     camelAccountBody(call, regphoneid);
-    if (!call.post())
-        return -1;
-    rows = call.rows("Table", "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname",
-                     result);
-    return 0;
+    return call.postForRows(
+        "Table", "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname", result, rows);
 }
 
-int CCvService::ClientAddressGroup(const char* regphoneid, const char* password, int groupId, const char* groupName,
-                                   int oprflag, std::string& result)
+int CCvService::ClientAddressGroup(
+    const char* regphoneid, const char* password, int groupId, const char* groupName, int oprflag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientAddressGroup", kSmallReply);
     call.sign(regphoneid, password);
     groupChangeBody(call, regphoneid, groupId, groupName, oprflag);
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
 int CCvService::GetClientAddressGroup(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetClientAddressGroup", kSmallReply);
     call.sign(regphoneid, password);
     groupListBody(call, regphoneid);
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", "addressgroupid,addressgroupname", result);
-    return 0;
+    return call.postForRows("ds", "addressgroupid,addressgroupname", result, rows);
 }
 
-int CCvService::QueryClientAddressGroupMember(const char* regphoneid, const char* password, const char* groupId,
-                                              std::string& result, int& rows)
+int CCvService::QueryClientAddressGroupMember(
+    const char* regphoneid, const char* password, const char* groupId, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "QueryClientAddressGroupMember", kMemberReply);
     call.sign(regphoneid, password);
     camelGroupBody(call, regphoneid, groupId);
-    if (!call.post())
-        return -1;
-    rows = call.rows("Table", kMemberFields, result);
-    return 0;
+    return call.postForRows("Table", kMemberFields, result, rows);
 }
 
-int CCvService::ClientAddressGroupMemberNew(const char* regphoneid, const char* password, int groupId,
-                                            int addressNo, int oprFlag, std::string& result)
+int CCvService::ClientAddressGroupMemberNew(
+    const char* regphoneid, const char* password, int groupId, int addressNo, int oprFlag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientAddressGroupMemberNew", kSmallReply);
     call.sign(regphoneid, password);
     camelMembershipBody(call, regphoneid, groupId, addressNo, oprFlag);
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
-int CCvService::QueryNotAddressGroupMember(const char* regphoneid, const char* password, std::string& result,
-                                           int& rows)
+int CCvService::QueryNotAddressGroupMember(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "QueryNotAddressGroupMember", kListReply);
     call.sign(regphoneid, password);
     camelAccountBody(call, regphoneid);
-    if (!call.post())
-        return -1;
-    rows = call.rows("Table", kMemberFields, result);
-    return 0;
+    return call.postForRows("Table", kMemberFields, result, rows);
 }
 
-int CCvService::ClientConfGroup(const char* regphoneid, const char* password, int groupId, const char* groupName,
-                                int oprflag, std::string& result)
+int CCvService::ClientConfGroup(
+    const char* regphoneid, const char* password, int groupId, const char* groupName, int oprflag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientConfGroup", kSmallReply);
     call.sign(regphoneid, password);
     groupChangeBody(call, regphoneid, groupId, groupName, oprflag);
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
 int CCvService::GetConfGroup(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetConfGroup", kSmallReply);
     call.sign(regphoneid, password);
     groupListBody(call, regphoneid);
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", "confgroupid,confgroupname", result);
-    return 0;
+    return call.postForRows("ds", "confgroupid,confgroupname", result, rows);
 }
 
-int CCvService::QueryClientConfGroupMember(const char* regphoneid, const char* password, const char* groupId,
-                                           std::string& result, int& rows)
+int CCvService::QueryClientConfGroupMember(
+    const char* regphoneid, const char* password, const char* groupId, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "QueryClientConfGroupMember", kSmallReply);
     call.sign(regphoneid, password);
     camelGroupBody(call, regphoneid, groupId);
-    if (!call.post())
-        return -1;
-    rows = call.rows("Table", kMemberFields, result);
-    return 0;
+    return call.postForRows("Table", kMemberFields, result, rows);
 }
 
-int CCvService::QueryNotConfGroupMember(const char* regphoneid, const char* password, std::string& result,
-                                        int& rows)
+int CCvService::QueryNotConfGroupMember(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "QueryNotConfGroupMember", kListReply);
     call.sign(regphoneid, password);
     camelAccountBody(call, regphoneid);
-    if (!call.post())
-        return -1;
-    rows = call.rows("Table", kMemberFields, result);
-    return 0;
+    return call.postForRows("Table", kMemberFields, result, rows);
 }
 
-int CCvService::ClientConfGroupMemberNew(const char* regphoneid, const char* password, int groupId, int addressNo,
-                                         int oprFlag, std::string& result)
+int CCvService::ClientConfGroupMemberNew(
+    const char* regphoneid, const char* password, int groupId, int addressNo, int oprFlag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientConfGroupMemberNew", kSmallReply);
     call.sign(regphoneid, password);
     camelMembershipBody(call, regphoneid, groupId, addressNo, oprFlag);
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
 int CCvService::clientsendmessage(const char* regphoneid, const char* password, const char* phoneList,
-                                  const char* message, const char* sendTime, std::string& result)
+    const char* message, const char* sendTime, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "clientsendmessage", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -256,16 +201,13 @@ int CCvService::clientsendmessage(const char* regphoneid, const char* password, 
         .text("inregphoneid", regphoneid)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.rows("clientsendmessageResponse", "clientsendmessageResult,outmsgsendcount,outblackkeywords", result);
-    return 0;
+    return call.postForRowText(
+        "clientsendmessageResponse", "clientsendmessageResult,outmsgsendcount,outblackkeywords", result);
 }
 
-int CCvService::GetUserPhoneCharge(const char* regphoneid, const char* password, const char* where,
-                                   std::string& result, int& rows)
+int CCvService::GetUserPhoneCharge(
+    const char* regphoneid, const char* password, const char* where, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetUserPhoneCharge", kListReply);
     call.sign(regphoneid, password);
     call.body()
@@ -274,8 +216,5 @@ int CCvService::GetUserPhoneCharge(const char* regphoneid, const char* password,
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", "calledid,msgsendtime,origincharge", result);
-    return 0;
+    return call.postForRows("ds", "calledid,msgsendtime,origincharge", result, rows);
 }

@@ -35,12 +35,10 @@ void accountBody(OperationCall& call, const char* regphoneid, bool withUserId)
 
 } // namespace
 
-int CCvService::createConference(const char* regphoneid, const char* password, const char* topic,
-                                 const char* meetcall, const char* phones, const char* names, const char* meettime,
-                                 const char* ipaddress, int smsflag, int recflag, int autocall, int shutup,
-                                 int meettype, std::string& result)
+int CCvService::createConference(const char* regphoneid, const char* password, const char* topic, const char* meetcall,
+    const char* phones, const char* names, const char* meettime, const char* ipaddress, int smsflag, int recflag,
+    int autocall, int shutup, int meettype, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "createConference", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -60,18 +58,13 @@ int CCvService::createConference(const char* regphoneid, const char* password, c
         .text("ipaddress", ipaddress)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
 int CCvService::ModifyBookConference(const char* regphoneid, const char* password, const char* conferenceid,
-                                     const char* topic, const char* meetcall, const char* phones, const char* names,
-                                     const char* meettime, const char* ipaddress, int smsflag, int recflag,
-                                     int autocall, int shutup, int oprflag, std::string& result)
+    const char* topic, const char* meetcall, const char* phones, const char* names, const char* meettime,
+    const char* ipaddress, int smsflag, int recflag, int autocall, int shutup, int oprflag, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ModifyBookConference", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -92,16 +85,12 @@ int CCvService::ModifyBookConference(const char* regphoneid, const char* passwor
         .text("inregphoneid", regphoneid)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
-int CCvService::ConferenceControl(const char* regphoneid, const char* password, const char* conferenceid,
-                                  int command, const char* phoneid, std::string& result)
+int CCvService::ConferenceControl(const char* regphoneid, const char* password, const char* conferenceid, int command,
+    const char* phoneid, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ConferenceControl", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -112,16 +101,12 @@ int CCvService::ConferenceControl(const char* regphoneid, const char* password, 
         .text("inregphoneid", regphoneid)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
-int CCvService::GetMeetingStatus(const char* regphoneid, const char* password, const char* conferenceid,
-                                 std::string& result)
+int CCvService::GetMeetingStatus(
+    const char* regphoneid, const char* password, const char* conferenceid, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetMeetingStatus", kListReply);
     call.sign(regphoneid, password);
     call.body()
@@ -129,16 +114,12 @@ int CCvService::GetMeetingStatus(const char* regphoneid, const char* password, c
         .text("inregphoneid", regphoneid)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result);
 }
 
-int CCvService::GetMeetingMemberStatus(const char* regphoneid, const char* password, const char* conferenceid,
-                                       std::string& result)
+int CCvService::GetMeetingMemberStatus(
+    const char* regphoneid, const char* password, const char* conferenceid, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetMeetingMemberStatus", kListReply);
     call.sign(regphoneid, password);
     call.body()
@@ -146,54 +127,38 @@ int CCvService::GetMeetingMemberStatus(const char* regphoneid, const char* passw
         .text("inregphoneid", regphoneid)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.rows("ds", "phone,phoneaddress,phonetype,callstate,speakstate,speakrequest,activetalker", result);
-    return 0;
+    return call.postForRowText(
+        "ds", "phone,phoneaddress,phonetype,callstate,speakstate,speakrequest,activetalker", result);
 }
 
-int CCvService::Getcurrentconferencelist(const char* regphoneid, const char* password, std::string& result,
-                                         int& rows)
+int CCvService::Getcurrentconferencelist(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "Getcurrentconferencelist", kSmallReply);
     call.sign(regphoneid, password);
     accountBody(call, regphoneid, true);
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", kCurrentFields, result);
-    return 0;
+    return call.postForRows("ds", kCurrentFields, result, rows);
 }
 
-int CCvService::GetSubscribeCurrentConference(const char* regphoneid, const char* password, std::string& result,
-                                              int& rows)
+int CCvService::GetSubscribeCurrentConference(
+    const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetSubscribeCurrentConference", kSmallReply);
     call.sign(regphoneid, password);
     accountBody(call, regphoneid, true);
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", kBookedFields, result);
-    return 0;
+    return call.postForRows("ds", kBookedFields, result, rows);
 }
 
 int CCvService::GetPastConference(const char* regphoneid, const char* password, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetPastConference", kListReply);
     call.sign(regphoneid, password);
     accountBody(call, regphoneid, false);
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", kPastFields, result);
-    return 0;
+    return call.postForRows("ds", kPastFields, result, rows);
 }
 
-int CCvService::getUserconference(const char* regphoneid, const char* password, const char* where,
-                                  std::string& result, int& rows)
+int CCvService::getUserconference(
+    const char* regphoneid, const char* password, const char* where, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "getUserconference", kListReply);
     call.sign(regphoneid, password);
     call.body()
@@ -202,16 +167,12 @@ int CCvService::getUserconference(const char* regphoneid, const char* password, 
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", "conferenceid,meetcall,meettime,processtime,times,charge,chargeyuan", result);
-    return 0;
+    return call.postForRows("ds", "conferenceid,meetcall,meettime,processtime,times,charge,chargeyuan", result, rows);
 }
 
-int CCvService::GetMeetingRecordFile(const char* regphoneid, const char* password, const char* searchCondition,
-                                     std::string& result, int& rows)
+int CCvService::GetMeetingRecordFile(
+    const char* regphoneid, const char* password, const char* searchCondition, std::string& result, int& rows)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetMeetingRecordFile", kListReply);
     call.sign(regphoneid, password);
     call.body()
@@ -220,8 +181,5 @@ int CCvService::GetMeetingRecordFile(const char* regphoneid, const char* passwor
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    rows = call.rows("ds", "conferenceid,meetcall,meettime,meetrecfile,meettitle", result);
-    return 0;
+    return call.postForRows("ds", "conferenceid,meetcall,meettime,meetrecfile,meettitle", result, rows);
 }

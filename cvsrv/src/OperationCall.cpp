@@ -1,14 +1,14 @@
 #include "OperationCall.h"
 
-#include "cvsrv/CUtility.h"
 #include "HttpTransport.h"
+#include "cvsrv/CUtility.h"
 
 #include <cstdlib>
 
 namespace cvsrv {
 
-OperationCall::OperationCall(const ServiceConfig& config, const std::atomic<bool>* cancel, const char* operation,
-                             std::size_t capacity)
+OperationCall::OperationCall(
+    const ServiceConfig& config, const std::atomic<bool>* cancel, const char* operation, std::size_t capacity)
     : m_config(config)
     , m_cancel(cancel)
     , m_operation(operation)
@@ -24,8 +24,8 @@ void OperationCall::stamp()
 void OperationCall::sign(const char* regphoneid, const char* password)
 {
     stamp();
-    CUtility().EncodeMd5(m_hash, "%s%s%s%s", regphoneid ? regphoneid : "", password ? password : "", m_timeStamp,
-                         CUtility::kHashSalt);
+    CUtility().EncodeMd5(
+        m_hash, "%s%s%s%s", regphoneid ? regphoneid : "", password ? password : "", m_timeStamp, CUtility::kHashSalt);
 }
 
 std::string OperationCall::envelope() const
@@ -55,11 +55,26 @@ bool OperationCall::post()
     return true;
 }
 
-void OperationCall::wrappedResult(std::string& result) const
+int OperationCall::postForWrappedResult(std::string& result, int failStatus)
 {
     const std::string response = m_operation + "Response";
     const std::string field = m_operation + "Result";
-    m_reply.GetRows(response, field, result);
+    return postForRowText(response.c_str(), field.c_str(), result, failStatus);
+}
+
+int OperationCall::postForRowText(const char* rowTag, const char* fields, std::string& result, int failStatus)
+{
+    int rows = 0;
+    return postForRows(rowTag, fields, result, rows, failStatus);
+}
+
+int OperationCall::postForRows(const char* rowTag, const char* fields, std::string& result, int& rows, int failStatus)
+{
+    result.clear();
+    if (!post())
+        return failStatus;
+    rows = m_reply.GetRows(rowTag, fields, result);
+    return 0;
 }
 
 int statusOf(const std::string& value)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cvsrv/ServiceConfig.h"
 #include "RequestBody.h"
 #include "XmlResponse.h"
+#include "cvsrv/ServiceConfig.h"
 
 #include <atomic>
 #include <cstddef>
@@ -23,8 +23,8 @@ inline constexpr const char* kUserId = "pcadm";
 // post it, trace it and decode the reply.
 class OperationCall {
 public:
-    OperationCall(const ServiceConfig& config, const std::atomic<bool>* cancel, const char* operation,
-                  std::size_t capacity);
+    OperationCall(
+        const ServiceConfig& config, const std::atomic<bool>* cancel, const char* operation, std::size_t capacity);
 
     // Takes the time stamp; sign() also computes the hash code of the account.
     void stamp();
@@ -37,15 +37,20 @@ public:
     // Sends the request; false when the exchange failed.
     bool post();
 
+    // Send the request and decode the reply into result (emptied first): the
+    // operation's wrapped scalar ("<Op>Response" / "<Op>Result"), or rows with their
+    // count. They return 0, or failStatus when the exchange failed; rows is then
+    // left as the caller had it.
+    int postForWrappedResult(std::string& result, int failStatus = -1);
+    int postForRowText(const char* rowTag, const char* fields, std::string& result, int failStatus = -1);
+    int postForRows(const char* rowTag, const char* fields, std::string& result, int& rows, int failStatus = -1);
+
     // Decoding of the reply received by post().
     std::string value(const char* tag) const { return m_reply.GetNodeText(tag); }
     int rows(const char* rowTag, const char* fields, std::string& result) const
     {
         return m_reply.GetRows(rowTag, fields, result);
     }
-    // The wrapped scalar of a change operation: "<Op>Response" / "<Op>Result".
-    void wrappedResult(std::string& result) const;
-
     std::string envelope() const;
 
 private:

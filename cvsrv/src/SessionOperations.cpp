@@ -63,7 +63,6 @@ int CCvService::ModifytPasswordByPhoneID(const char* regphoneid, const char* old
 
 int CCvService::GetMemberInfo(const char* regphoneid, const char* password, std::string& info)
 {
-    info.clear();
     OperationCall call(m_config, m_cancel, "GetMemberInfo", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -71,22 +70,17 @@ int CCvService::GetMemberInfo(const char* regphoneid, const char* password, std:
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return 9;
-    call.rows("ds",
-              "clientno,idcard,idtype,sex,contactname,contactid,email,street,city,state,country,postcode,meetcall,"
-              "messagesender,comment,modifytime,userid,ipaddress",
-              info);
-    return 0;
+    return call.postForRowText("ds",
+        "clientno,idcard,idtype,sex,contactname,contactid,email,street,city,state,country,postcode,meetcall,"
+        "messagesender,comment,modifytime,userid,ipaddress",
+        info, 9);
 }
 
-int CCvService::ClientPrivateInfo(const char* regphoneid, const char* password, const char* idcard, int idtype,
-                                  int sex, const char* contactid, const char* email, const char* street,
-                                  const char* city, const char* state, const char* country, const char* postcode,
-                                  const char* meetcall, const char* messagesender, const char* comment, int oprflag,
-                                  const char* contactname, std::string& result)
+int CCvService::ClientPrivateInfo(const char* regphoneid, const char* password, const char* idcard, int idtype, int sex,
+    const char* contactid, const char* email, const char* street, const char* city, const char* state,
+    const char* country, const char* postcode, const char* meetcall, const char* messagesender, const char* comment,
+    int oprflag, const char* contactname, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "ClientPrivateInfo", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -109,14 +103,11 @@ int CCvService::ClientPrivateInfo(const char* regphoneid, const char* password, 
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash())
         .text("contactname", contactname);
-    if (!call.post())
-        return 9;
-    call.wrappedResult(result);
-    return 0;
+    return call.postForWrappedResult(result, 9);
 }
 
-int CCvService::GetClientBalance(const char* regphoneid, const char* password, std::string& balance,
-                                 std::string& expiry)
+int CCvService::GetClientBalance(
+    const char* regphoneid, const char* password, std::string& balance, std::string& expiry)
 {
     OperationCall call(m_config, m_cancel, "GetClientBalance", kSmallReply);
     call.sign(regphoneid, password);
@@ -168,7 +159,7 @@ int CCvService::SetMessagesender(const char* regphoneid, const char* password, c
 }
 
 int CCvService::TransferAccount(const char* fromRegphoneid, const char* fromPassword, const char* toRegphoneid,
-                                int recharge, int rechargeadd, int processstate, const char* remark)
+    int recharge, int rechargeadd, int processstate, const char* remark)
 {
     OperationCall call(m_config, m_cancel, "TransferAccount", kSmallReply);
     call.sign(fromRegphoneid, fromPassword);
@@ -216,13 +207,12 @@ int CCvService::CheckOrUpdatePCClientVersion(const char* softversion, const char
         return -1;
     }
     call.rows("CheckOrUpdatePCClientVersionResponse",
-              "CheckOrUpdatePCClientVersionResult,outsoftversion,outupgradeflag,outdownloadurl", result);
+        "CheckOrUpdatePCClientVersionResult,outsoftversion,outupgradeflag,outdownloadurl", result);
     return 0;
 }
 
 int CCvService::GetClientRoomInfo(const char* regphoneid, const char* password, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetClientRoomInfo", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -230,10 +220,7 @@ int CCvService::GetClientRoomInfo(const char* regphoneid, const char* password, 
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.rows("ds", "chairpersonpwd,participantpwd", result);
-    return 0;
+    return call.postForRowText("ds", "chairpersonpwd,participantpwd", result);
 }
 
 int CCvService::ModifyClientRoomInfo(const char* regphoneid, const char* password, int& result)
@@ -264,7 +251,6 @@ int CCvService::ModifyClientRoomInfo(const char* regphoneid, const char* passwor
 
 int CCvService::GetClientNoteNo(const char* regphoneid, const char* password, std::string& result)
 {
-    result.clear();
     OperationCall call(m_config, m_cancel, "GetClientNoteNo", kSmallReply);
     call.sign(regphoneid, password);
     call.body()
@@ -272,8 +258,5 @@ int CCvService::GetClientNoteNo(const char* regphoneid, const char* password, st
         .text("inuserid", kUserId)
         .text("timeticks", call.timeStamp())
         .text("strMD5Client", call.hash());
-    if (!call.post())
-        return -1;
-    call.rows("GetClientNoteNoResponse", "noteNo", result);
-    return 0;
+    return call.postForRowText("GetClientNoteNoResponse", "noteNo", result);
 }
