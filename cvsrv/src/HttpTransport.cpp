@@ -16,8 +16,6 @@ struct Exchange {
     std::size_t capacity = 0;
     const std::atomic<bool>* cancel = nullptr;
     bool hasContentLength = false;
-    bool missingContentLength = false;
-    bool full = false;
 };
 
 size_t onHeader(char* data, size_t size, size_t count, void* user)
@@ -38,16 +36,13 @@ size_t onBody(char* data, size_t size, size_t count, void* user)
 {
     auto* exchange = static_cast<Exchange*>(user);
     const size_t length = size * count;
-    if (!exchange->hasContentLength) {
-        exchange->missingContentLength = true;
+    if (!exchange->hasContentLength)
         return 0; // aborts the transfer: we only accept replies that announce their length
-    }
     const size_t room = exchange->capacity - exchange->body->size();
-    if (length >= room) {
-        exchange->body->append(data, room);
-        exchange->full = true;
-        return 0; // the rest of a reply longer than the capacity is not read
-    }
+    // Nothing past the capacity is read. A longer reply could only decode as an empty
+    // list, which the caller would take for the truth: the exchange fails instead.
+    if (length > room)
+        return 0;
     exchange->body->append(data, length);
     return length;
 }
@@ -119,8 +114,7 @@ int postSoap(const ServiceConfig& config, const std::string& soapActionLine, con
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &exchange);
 
     const CURLcode code = curl_easy_perform(h);
-    const bool completed = code == CURLE_OK || (code == CURLE_WRITE_ERROR && exchange.full);
-    if (!completed || !exchange.hasContentLength || exchange.missingContentLength) {
+    if (code != CURLE_OK || !exchange.hasContentLength) {
         response.clear();
         return -1;
     }
