@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,20 @@ std::vector<std::string_view> splitFields(const std::string& fieldList)
     return fields;
 }
 
+// Parsing in place leaves names and values in the reply's own bytes, in document
+// order, and a large list is far bigger than the cache: reading a row's names
+// waits on memory unless the bytes of the rows that follow are asked for early.
+// A prefetch never faults, so the addresses may run past the end of the reply; they
+// are computed as integers so that no out-of-range pointer is ever formed.
+inline void prefetchAhead(const char* position)
+{
+    constexpr std::uintptr_t kDistance = 2048;
+    constexpr std::uintptr_t kSpan = 384;
+    const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(position) + kDistance;
+    for (std::uintptr_t offset = 0; offset < kSpan; offset += 64)
+        __builtin_prefetch(reinterpret_cast<const void*>(base + offset));
+}
+
 // Writes rows of result text. One pass over a row's children finds the first
 // child of each field's name; children usually come in the order the fields are
 // asked for, so the field expected next is tried before the others.
@@ -110,6 +125,8 @@ private:
             return false;
         const std::size_t mark = out.size();
         pugi::xml_node child = row.first_child();
+        if (child)
+            prefetchAhead(child.name());
         for (const std::string_view field : m_fields) {
             if (!child || child.type() != pugi::node_element || child.first_child() || !sameName(child.name(), field)) {
                 out.resize(mark);
