@@ -1,24 +1,12 @@
 #include "SoapReply.h"
 
+#include "MarkupEscape.h"
+
 namespace cvservice {
 
 void SoapReply::appendEscaped(std::string& out, std::string_view text)
 {
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    appendEscapedMarkup(out, text);
 }
 
 std::string SoapReply::result(std::string_view operation, std::string_view value,

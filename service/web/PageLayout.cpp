@@ -1,31 +1,13 @@
 #include "web/PageLayout.h"
 
+#include "MarkupEscape.h"
+
 namespace cvservice {
 
 std::string PageLayout::escape(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    appendEscapedMarkup(out, text);
     return out;
 }
 
