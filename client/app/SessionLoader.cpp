@@ -56,33 +56,30 @@ void SessionLoader::LoadBalance()
 
 void SessionLoader::LoadCurrentConferences()
 {
-    if (!m_session.isSignedIn())
-        return;
-    startWorker([account = m_session.regphoneid(), password = m_session.password()](SessionService& service) {
-        ConferenceListReply reply;
-        reply.account = account;
-        std::string text;
-        reply.status = service.Getcurrentconferencelist(account, password, text, reply.rows);
-        reply.hasRows = !text.empty() && reply.rows > 0;
-        if (reply.hasRows)
-            reply.records = ConferenceListDecoder::running(text);
-        return new AppEvent(Msg::RunningConferencesReady, 0, 0, std::move(reply));
-    });
+    loadConferenceList(&SessionService::Getcurrentconferencelist, &ConferenceListDecoder::running,
+        Msg::RunningConferencesReady);
 }
 
 void SessionLoader::LoadSubscribedConferences()
 {
+    loadConferenceList(&SessionService::GetSubscribeCurrentConference, &ConferenceListDecoder::booked,
+        Msg::BookedConferencesReady);
+}
+
+void SessionLoader::loadConferenceList(ConferenceListCall call, ConferenceListDecode decode, int messageType)
+{
     if (!m_session.isSignedIn())
         return;
-    startWorker([account = m_session.regphoneid(), password = m_session.password()](SessionService& service) {
+    startWorker([account = m_session.regphoneid(), password = m_session.password(), call, decode,
+                    messageType](SessionService& service) {
         ConferenceListReply reply;
         reply.account = account;
         std::string text;
-        reply.status = service.GetSubscribeCurrentConference(account, password, text, reply.rows);
+        reply.status = (service.*call)(account, password, text, reply.rows);
         reply.hasRows = !text.empty() && reply.rows > 0;
         if (reply.hasRows)
-            reply.records = ConferenceListDecoder::booked(text);
-        return new AppEvent(Msg::BookedConferencesReady, 0, 0, std::move(reply));
+            reply.records = decode(text);
+        return new AppEvent(messageType, 0, 0, std::move(reply));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ServiceWorker.h"
 #include "app/SessionService.h"
+#include "conference/ConferenceRecord.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ReplyChannel;
 class SessionState;
@@ -48,6 +50,12 @@ private:
     static int profileLoadedType();
     bool isForCurrentSession(const std::string& account) const;
     void startWorker(std::function<QEvent*(SessionService&)> call);
+
+    // The running and the booked list differ only in the operation, the decoder and
+    // the message that reports them.
+    using ConferenceListCall = int (SessionService::*)(const std::string&, const std::string&, std::string&, int&);
+    using ConferenceListDecode = std::vector<ConferenceRecord> (*)(const std::string&);
+    void loadConferenceList(ConferenceListCall call, ConferenceListDecode decode, int messageType);
 
     SessionState& m_session;
     QPointer<QObject> m_mainWindow;
