@@ -12,3 +12,17 @@ if(CORVANA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# `cmake --build build --target format` rewrites our sources in the project's style.
+find_program(CLANG_FORMAT clang-format)
+if(CLANG_FORMAT)
+  file(GLOB_RECURSE corvana_format_sources CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/cvsrv/*.cpp ${CMAKE_SOURCE_DIR}/cvsrv/*.h
+    ${CMAKE_SOURCE_DIR}/skin/*.cpp ${CMAKE_SOURCE_DIR}/skin/*.h
+    ${CMAKE_SOURCE_DIR}/client/*.cpp ${CMAKE_SOURCE_DIR}/client/*.h
+    ${CMAKE_SOURCE_DIR}/service/*.cpp ${CMAKE_SOURCE_DIR}/service/*.h
+    ${CMAKE_SOURCE_DIR}/tools/*.cpp ${CMAKE_SOURCE_DIR}/tools/*.h
+    ${CMAKE_SOURCE_DIR}/tests/*.cpp ${CMAKE_SOURCE_DIR}/tests/*.h
+    ${CMAKE_SOURCE_DIR}/bench/*.cpp ${CMAKE_SOURCE_DIR}/bench/*.h)
+  add_custom_target(format COMMAND ${CLANG_FORMAT} -i ${corvana_format_sources} VERBATIM)
+endif()

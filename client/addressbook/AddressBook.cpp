@@ -65,8 +65,8 @@ const ContactRecord* AddressBook::contactAt(PanelMode mode, RowRef row) const
         return nullptr;
     const int addressno = group->members[static_cast<std::size_t>(row.index)].addressno;
     const auto end = m_contacts.begin() + m_contactCount;
-    const auto found = std::find_if(m_contacts.begin(), end,
-                                    [addressno](const ContactRecord& c) { return c.addressno == addressno; });
+    const auto found = std::find_if(
+        m_contacts.begin(), end, [addressno](const ContactRecord& c) { return c.addressno == addressno; });
     return found == end ? nullptr : &*found;
 }
 
@@ -74,21 +74,21 @@ bool AddressBook::findMemberPosition(int addressno, RowRef* out) const
 {
     auto positionIn = [addressno](const GroupEntry& group) {
         const auto end = group.members.begin() + group.memberCount;
-        const auto found = std::find_if(group.members.begin(), end,
-                                        [addressno](const ContactRecord& c) { return c.addressno == addressno; });
+        const auto found = std::find_if(
+            group.members.begin(), end, [addressno](const ContactRecord& c) { return c.addressno == addressno; });
         return found == end ? -1 : static_cast<int>(found - group.members.begin());
     };
     for (int g = 0; g < m_contactGroupCount; ++g) {
         const int member = positionIn(m_contactGroups[static_cast<std::size_t>(g)]);
         if (member >= 0) {
-            *out = {g, member};
+            *out = { g, member };
             return true;
         }
     }
     const int member = positionIn(m_ungrouped);
     if (member < 0)
         return false;
-    *out = {m_contactGroupCount, member};
+    *out = { m_contactGroupCount, member };
     return true;
 }
 
@@ -96,9 +96,9 @@ void AddressBook::clear()
 {
     m_contacts.clear();
     m_contactCount = 0;
-    m_contactGroups.fill(GroupEntry{});
+    m_contactGroups.fill(GroupEntry {});
     m_contactGroupCount = 0;
-    m_ungrouped = GroupEntry{};
+    m_ungrouped = GroupEntry {};
     GroupEntry conferenceTemplate;
     conferenceTemplate.kind = GroupKind::ConferenceGroup;
     m_conferenceGroups.fill(conferenceTemplate);

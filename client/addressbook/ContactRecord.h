@@ -9,7 +9,7 @@ struct ContactRecord {
     std::string clientno;
     std::string addressname;
     std::string phone; // as typed, never normalised
-    int sex = 0;       // 1 male, 2 female, 0 not given
+    int sex = 0; // 1 male, 2 female, 0 not given
     std::string email;
     int addressgroupid = 0;
     std::string addressgroupname;

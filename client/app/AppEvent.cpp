@@ -6,7 +6,10 @@
 #include <QObject>
 
 AppEvent::AppEvent(int message, std::intptr_t wParam, std::intptr_t lParam, std::any payload)
-    : QEvent(static_cast<QEvent::Type>(message)), m_wParam(wParam), m_lParam(lParam), m_payload(std::move(payload))
+    : QEvent(static_cast<QEvent::Type>(message))
+    , m_wParam(wParam)
+    , m_lParam(lParam)
+    , m_payload(std::move(payload))
 {
 }
 

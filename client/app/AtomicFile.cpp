@@ -14,7 +14,8 @@ namespace {
 bool fail(QString* error, const QString& path, const char* step, int code)
 {
     if (error)
-        *error = QStringLiteral("无法保存 %1 (%2: %3)").arg(path, QLatin1String(step), QString::fromLocal8Bit(std::strerror(code)));
+        *error = QStringLiteral("无法保存 %1 (%2: %3)")
+                     .arg(path, QLatin1String(step), QString::fromLocal8Bit(std::strerror(code)));
     return false;
 }
 

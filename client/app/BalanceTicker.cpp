@@ -6,8 +6,9 @@
 #include "app/SessionState.h"
 
 BalanceTicker::BalanceTicker(const SessionState& session, QObject* mainWindow, std::unique_ptr<SecondTimer> timer)
-    : m_session(session), m_mainWindow(mainWindow),
-      m_timer(timer ? std::move(timer) : std::make_unique<QtSecondTimer>())
+    : m_session(session)
+    , m_mainWindow(mainWindow)
+    , m_timer(timer ? std::move(timer) : std::make_unique<QtSecondTimer>())
 {
 }
 

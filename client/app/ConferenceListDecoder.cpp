@@ -20,8 +20,8 @@ void number(const Fields& fields, std::size_t column, int& field)
         field = ResultText::toInt(*value);
 }
 
-std::vector<ConferenceRecord> decodeRows(const std::string& resultText,
-                                         const std::function<void(const Fields&, ConferenceRecord&)>& fill)
+std::vector<ConferenceRecord> decodeRows(
+    const std::string& resultText, const std::function<void(const Fields&, ConferenceRecord&)>& fill)
 {
     std::vector<ConferenceRecord> records;
     for (const std::string& row : ResultText::rows(resultText)) {

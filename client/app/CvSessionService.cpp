@@ -5,20 +5,20 @@ CvSessionService::CvSessionService(const cvsrv::ServiceConfig& config, const std
 {
 }
 
-int CvSessionService::GetClientBalance(const std::string& regphoneid, const std::string& password,
-                                       std::string& balance, std::string& expiry)
+int CvSessionService::GetClientBalance(
+    const std::string& regphoneid, const std::string& password, std::string& balance, std::string& expiry)
 {
     return m_service.GetClientBalance(regphoneid.c_str(), password.c_str(), balance, expiry);
 }
 
-int CvSessionService::Getcurrentconferencelist(const std::string& regphoneid, const std::string& password,
-                                               std::string& result, int& rows)
+int CvSessionService::Getcurrentconferencelist(
+    const std::string& regphoneid, const std::string& password, std::string& result, int& rows)
 {
     return m_service.Getcurrentconferencelist(regphoneid.c_str(), password.c_str(), result, rows);
 }
 
-int CvSessionService::GetSubscribeCurrentConference(const std::string& regphoneid, const std::string& password,
-                                                    std::string& result, int& rows)
+int CvSessionService::GetSubscribeCurrentConference(
+    const std::string& regphoneid, const std::string& password, std::string& result, int& rows)
 {
     return m_service.GetSubscribeCurrentConference(regphoneid.c_str(), password.c_str(), result, rows);
 }

@@ -18,8 +18,8 @@ struct BalanceReply {
 struct ConferenceListReply {
     std::string account;
     int status = -1;
-    int rows = 0;          // the count the operation reported
-    bool hasRows = false;  // text and count were non-empty: records replace the list
+    int rows = 0; // the count the operation reported
+    bool hasRows = false; // text and count were non-empty: records replace the list
     std::vector<ConferenceRecord> records;
 };
 

@@ -5,7 +5,7 @@
 
 // The subscriber's profile as GetMemberInfo reports it. Texts are UTF-8.
 struct MemberProfile {
-    int sex = 2;    // 1 "男", 2 "女", other "其他"
+    int sex = 2; // 1 "男", 2 "女", other "其他"
     int idType = 1; // index into the "证件类型" list
     std::string idNumber;
     std::string contactName; // never loaded; passed back unchanged when the profile is saved

@@ -8,14 +8,14 @@ namespace Msg {
 inline constexpr int WmUser = 1024;
 
 // To the main window.
-inline constexpr int TrayIcon = WmUser + 5;                 // lParam = the mouse message
-inline constexpr int ContactRowClicked = WmUser + 11;       // wParam, lParam = row coordinates
+inline constexpr int TrayIcon = WmUser + 5; // lParam = the mouse message
+inline constexpr int ContactRowClicked = WmUser + 11; // wParam, lParam = row coordinates
 inline constexpr int ContactRowDoubleClicked = WmUser + 12; // contacts chosen; forwarded to the workspace
 inline constexpr int BalanceReady = WmUser + 20;
 inline constexpr int ContactsReady = WmUser + 21;
 inline constexpr int ConferenceGroupsReady = WmUser + 22;
 inline constexpr int ContactGroupsReady = WmUser + 23; // completes a sign-in
-inline constexpr int ProfileSaved = WmUser + 27;       // reload the member profile
+inline constexpr int ProfileSaved = WmUser + 27; // reload the member profile
 inline constexpr int PasswordChanged = WmUser + 28;
 inline constexpr int RunningConferencesReady = WmUser + 50;
 inline constexpr int OpenRunningConference = WmUser + 51; // wParam = kind 0, lParam = index
@@ -30,13 +30,13 @@ inline constexpr int RefreshBookedConferences = WmUser + 92;
 inline constexpr int InsertGroupMembers = WmUser + 13; // contacts list -> contacts panel
 inline constexpr int WM_ADDRESSLIST_INSERTCHILD = InsertGroupMembers;
 inline constexpr int AddressBookShowLastGroup = WmUser + 14;
-inline constexpr int AddressBookChanged = WmUser + 26;  // the management window synchronises
+inline constexpr int AddressBookChanged = WmUser + 26; // the management window synchronises
 inline constexpr int MeetingListLoaded = WmUser + 54;
 inline constexpr int ConferenceChargesReady = WmUser + 58;
 inline constexpr int SmsChargesReady = WmUser + 59;
 inline constexpr int RecordingsReady = WmUser + 60;
 inline constexpr int RestartAsInstant = WmUser + 61; // lParam = index in the past-conference table
-inline constexpr int BookAgain = WmUser + 62;        // lParam = index in the past-conference table
+inline constexpr int BookAgain = WmUser + 62; // lParam = index in the past-conference table
 inline constexpr int RoomInfoReady = WmUser + 64;
 inline constexpr int BookingResult = WmUser + 70;
 inline constexpr int CreateConferenceResult = WmUser + 71;

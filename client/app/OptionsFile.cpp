@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
-OptionsFile::OptionsFile(QString path) : m_path(std::move(path)) {}
+OptionsFile::OptionsFile(QString path)
+    : m_path(std::move(path))
+{
+}
 
 QString OptionsFile::defaultDirectory()
 {

@@ -50,7 +50,7 @@ void PrivateProfile::setText(std::string_view text)
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view raw = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        text = end == std::string_view::npos ? std::string_view {} : text.substr(end + 1);
         if (!raw.empty() && raw.back() == '\r')
             raw.remove_suffix(1);
 
@@ -87,9 +87,8 @@ std::string PrivateProfile::text() const
 
 std::vector<PrivateProfile::Line>::const_iterator PrivateProfile::findSection(std::string_view section) const
 {
-    return std::find_if(m_lines.begin(), m_lines.end(), [section](const Line& line) {
-        return line.kind == Line::SectionHeader && sameName(line.section, section);
-    });
+    return std::find_if(m_lines.begin(), m_lines.end(),
+        [section](const Line& line) { return line.kind == Line::SectionHeader && sameName(line.section, section); });
 }
 
 long PrivateProfile::findKey(std::size_t sectionIndex, std::string_view key) const
@@ -119,8 +118,7 @@ std::vector<std::string> PrivateProfile::sectionNames() const
     return names;
 }
 
-std::string PrivateProfile::readString(std::string_view section, std::string_view key,
-                                       std::string_view fallback) const
+std::string PrivateProfile::readString(std::string_view section, std::string_view key, std::string_view fallback) const
 {
     const auto header = findSection(section);
     if (header == m_lines.end())
@@ -150,7 +148,8 @@ void PrivateProfile::writeString(std::string_view section, std::string_view key,
 {
     // A value is one line: a line break inside it would forge further keys.
     std::string clean(value);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 
     Line keyLine;
     keyLine.kind = Line::KeyValue;

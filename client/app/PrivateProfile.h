@@ -39,10 +39,10 @@ public:
 
 private:
     struct Line {
-        std::string raw;     // the line as read (or as written for a new key)
+        std::string raw; // the line as read (or as written for a new key)
         std::string section; // for a section header: its name
-        std::string key;     // for a key line: its name
-        std::string value;   // for a key line: its trimmed value
+        std::string key; // for a key line: its name
+        std::string value; // for a key line: its trimmed value
         enum Kind { Other, SectionHeader, KeyValue } kind = Other;
     };
 

@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-ReplyChannel::ReplyChannel(QObject* receiver) : m_receiver(receiver) {}
+ReplyChannel::ReplyChannel(QObject* receiver)
+    : m_receiver(receiver)
+{
+}
 
 std::shared_ptr<ReplyChannel> ReplyChannel::to(QObject* receiver)
 {

@@ -9,10 +9,10 @@ struct SavedAccount {
 
     std::string regphoneid;
     std::string regphonepd; // plain text, as the file keeps it
-    int rempd = 0;          // only 1 means "password saved"
-    int autologin = 0;      // only 1 means "sign in automatically"
-    int exitormin = 0;      // 0: the close button ends the program; else it hides it
-    int nevershow = 0;      // kept and saved unchanged
+    int rempd = 0; // only 1 means "password saved"
+    int autologin = 0; // only 1 means "sign in automatically"
+    int exitormin = 0; // 0: the close button ends the program; else it hides it
+    int nevershow = 0; // kept and saved unchanged
 
     bool operator==(const SavedAccount&) const = default;
 };

@@ -67,7 +67,7 @@ const SavedAccount* SavedAccountTable::current() const
 
 LoginPrefill SavedAccountTable::load(const PrivateProfile& profile, bool changeUser)
 {
-    m_records.fill(SavedAccount{});
+    m_records.fill(SavedAccount {});
     m_currentIndex = profile.readInt(kSystem, "currentuser", 0);
     const int userCount = profile.readInt(kSystem, "usercount", 0);
     m_count = 0;
@@ -76,7 +76,8 @@ LoginPrefill SavedAccountTable::load(const PrivateProfile& profile, bool changeU
     for (const auto& [number, section] : userSections(profile, userCount)) {
         if (m_count == kCapacity)
             break;
-        const std::string account = ResultText::cut(profile.readString(section, "regphoneid"), SavedAccount::kTextBytes);
+        const std::string account
+            = ResultText::cut(profile.readString(section, "regphoneid"), SavedAccount::kTextBytes);
         if (account.empty())
             continue;
         SavedAccount& entry = m_records[static_cast<std::size_t>(m_count)];
@@ -107,8 +108,8 @@ LoginPrefill SavedAccountTable::load(const PrivateProfile& profile, bool changeU
     return prefill;
 }
 
-void SavedAccountTable::recordAttempt(std::string_view account, std::string_view password, bool rememberPassword,
-                                      bool autoLogin)
+void SavedAccountTable::recordAttempt(
+    std::string_view account, std::string_view password, bool rememberPassword, bool autoLogin)
 {
     const std::string typedAccount = ResultText::cut(account, SavedAccount::kTextBytes);
     int index = 0;
@@ -123,7 +124,7 @@ void SavedAccountTable::recordAttempt(std::string_view account, std::string_view
     SavedAccount& entry = m_records[static_cast<std::size_t>(index)];
     if (entry.regphoneid != typedAccount) {
         // A fresh or replaced record must not inherit the previous account's data.
-        entry = SavedAccount{};
+        entry = SavedAccount {};
         entry.regphoneid = typedAccount;
     }
     entry.autologin = autoLogin ? 1 : 0;

@@ -35,8 +35,7 @@ public:
     // At the start of a sign-in attempt: finds or appends the typed account (a full
     // table replaces its last record) and makes it current. Longer texts are cut to
     // SavedAccount::kTextBytes.
-    void recordAttempt(std::string_view account, std::string_view password, bool rememberPassword,
-                       bool autoLogin);
+    void recordAttempt(std::string_view account, std::string_view password, bool rememberPassword, bool autoLogin);
 
     // Writes the current record as "user0", the other accounts after it in table
     // order, then "system". Returns false (writing nothing) when no record is current.
@@ -47,5 +46,5 @@ private:
 
     int m_currentIndex = 0;
     int m_count = 0;
-    std::array<SavedAccount, kCapacity> m_records{};
+    std::array<SavedAccount, kCapacity> m_records {};
 };

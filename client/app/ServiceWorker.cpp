@@ -59,15 +59,16 @@ void ServiceWorker::start(std::shared_ptr<ReplyChannel> channel, Body body, Canc
     }).detach();
 }
 
-void ServiceWorker::startCall(std::shared_ptr<ReplyChannel> channel, ServiceBody body, cvsrv::ServiceConfig config,
-                              CancelFlag cancel)
+void ServiceWorker::startCall(
+    std::shared_ptr<ReplyChannel> channel, ServiceBody body, cvsrv::ServiceConfig config, CancelFlag cancel)
 {
-    start(std::move(channel),
-          [body = std::move(body), config = std::move(config)](const std::atomic<bool>& cancelFlag) {
-              CCvService service(config, &cancelFlag);
-              return body(service);
-          },
-          std::move(cancel));
+    start(
+        std::move(channel),
+        [body = std::move(body), config = std::move(config)](const std::atomic<bool>& cancelFlag) {
+            CCvService service(config, &cancelFlag);
+            return body(service);
+        },
+        std::move(cancel));
 }
 
 int ServiceWorker::running()

@@ -29,8 +29,7 @@ public:
     static void start(std::shared_ptr<ReplyChannel> channel, Body body, CancelFlag cancel = {});
     // The same, with a CCvService built on the worker thread for config and cancel.
     static void startCall(std::shared_ptr<ReplyChannel> channel, ServiceBody body,
-                          cvsrv::ServiceConfig config = cvsrv::ServiceConfig::fromEnvironment(),
-                          CancelFlag cancel = {});
+        cvsrv::ServiceConfig config = cvsrv::ServiceConfig::fromEnvironment(), CancelFlag cancel = {});
 
     // Workers still running in this process.
     static int running();

@@ -9,9 +9,12 @@
 #include "app/SessionState.h"
 
 SessionLoader::SessionLoader(SessionState& session, QObject* mainWindow, QObject* parent)
-    : QObject(parent), m_session(session), m_mainWindow(mainWindow),
-      m_factory(CvSessionService::factory(cvsrv::ServiceConfig::fromEnvironment())),
-      m_channel(ReplyChannel::to(this)), m_cancel(ServiceWorker::newCancelFlag())
+    : QObject(parent)
+    , m_session(session)
+    , m_mainWindow(mainWindow)
+    , m_factory(CvSessionService::factory(cvsrv::ServiceConfig::fromEnvironment()))
+    , m_channel(ReplyChannel::to(this))
+    , m_cancel(ServiceWorker::newCancelFlag())
 {
 }
 
@@ -56,22 +59,22 @@ void SessionLoader::LoadBalance()
 
 void SessionLoader::LoadCurrentConferences()
 {
-    loadConferenceList(&SessionService::Getcurrentconferencelist, &ConferenceListDecoder::running,
-        Msg::RunningConferencesReady);
+    loadConferenceList(
+        &SessionService::Getcurrentconferencelist, &ConferenceListDecoder::running, Msg::RunningConferencesReady);
 }
 
 void SessionLoader::LoadSubscribedConferences()
 {
-    loadConferenceList(&SessionService::GetSubscribeCurrentConference, &ConferenceListDecoder::booked,
-        Msg::BookedConferencesReady);
+    loadConferenceList(
+        &SessionService::GetSubscribeCurrentConference, &ConferenceListDecoder::booked, Msg::BookedConferencesReady);
 }
 
 void SessionLoader::loadConferenceList(ConferenceListCall call, ConferenceListDecode decode, int messageType)
 {
     if (!m_session.isSignedIn())
         return;
-    startWorker([account = m_session.regphoneid(), password = m_session.password(), call, decode,
-                    messageType](SessionService& service) {
+    startWorker([account = m_session.regphoneid(), password = m_session.password(), call, decode, messageType](
+                    SessionService& service) {
         ConferenceListReply reply;
         reply.account = account;
         std::string text;
@@ -131,9 +134,8 @@ bool SessionLoader::event(QEvent* event)
     } else if (auto* list = appEvent->payload<ConferenceListReply>()) {
         if (!isForCurrentSession(list->account))
             return true;
-        ConferenceList& target = appEvent->message() == Msg::RunningConferencesReady
-                                     ? m_session.runningConferences()
-                                     : m_session.bookedConferences();
+        ConferenceList& target = appEvent->message() == Msg::RunningConferencesReady ? m_session.runningConferences()
+                                                                                     : m_session.bookedConferences();
         if (list->hasRows)
             target.replace(std::move(list->records), list->rows);
         else

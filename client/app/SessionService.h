@@ -11,12 +11,15 @@ class SessionService {
 public:
     virtual ~SessionService() = default;
 
-    virtual int GetClientBalance(const std::string& regphoneid, const std::string& password, std::string& balance,
-                                 std::string& expiry) = 0;
-    virtual int Getcurrentconferencelist(const std::string& regphoneid, const std::string& password,
-                                         std::string& result, int& rows) = 0;
-    virtual int GetSubscribeCurrentConference(const std::string& regphoneid, const std::string& password,
-                                              std::string& result, int& rows) = 0;
+    virtual int GetClientBalance(
+        const std::string& regphoneid, const std::string& password, std::string& balance, std::string& expiry)
+        = 0;
+    virtual int Getcurrentconferencelist(
+        const std::string& regphoneid, const std::string& password, std::string& result, int& rows)
+        = 0;
+    virtual int GetSubscribeCurrentConference(
+        const std::string& regphoneid, const std::string& password, std::string& result, int& rows)
+        = 0;
     virtual int GetMemberInfo(const std::string& regphoneid, const std::string& password, std::string& info) = 0;
 };
 

@@ -33,7 +33,7 @@ void SessionState::setBalance(int status, std::string_view balance, std::string_
 
 void SessionState::clearServiceData()
 {
-    m_memberProfile = MemberProfile{};
+    m_memberProfile = MemberProfile {};
     m_balance.clear();
     m_expiry.clear();
     m_balanceResult = 0;

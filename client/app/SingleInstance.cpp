@@ -21,7 +21,8 @@ QString userRuntimeDirectory()
 
 } // namespace
 
-SingleInstance::SingleInstance(QString directory, QString name, QObject* parent) : QObject(parent)
+SingleInstance::SingleInstance(QString directory, QString name, QObject* parent)
+    : QObject(parent)
 {
     if (directory.isEmpty())
         directory = userRuntimeDirectory();
@@ -58,8 +59,8 @@ bool SingleInstance::claim()
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
     if (!m_server->listen(m_socketPath)) {
         // Still the first instance; later ones just cannot bring this one forward.
-        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_socketPath),
-                 qPrintable(m_server->errorString()));
+        qWarning(
+            "SingleInstance: cannot listen on %s: %s", qPrintable(m_socketPath), qPrintable(m_server->errorString()));
     }
     return true;
 }

@@ -19,8 +19,8 @@ public:
     static constexpr const char* kName = "Corvana.exe";
 
     // directory: where the lock and the socket live; empty = the user's runtime folder.
-    explicit SingleInstance(QString directory = {}, QString name = QString::fromLatin1(kName),
-                            QObject* parent = nullptr);
+    explicit SingleInstance(
+        QString directory = {}, QString name = QString::fromLatin1(kName), QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // true: this process is the first instance and now listens for later ones.

@@ -16,14 +16,14 @@ struct ConferenceRecord {
     std::string meetingTime; // "YYYY-MM-DDThh:mm:ss"
     std::string hostNumber;
     std::string phones; // participants' numbers joined with ","
-    std::string names;  // participants' names joined with ",", same order as phones
+    std::string names; // participants' names joined with ",", same order as phones
     int type = 0;
     int autoRecall = 0;
     int smsNotice = 0;
     int muteAll = 0;
     int recording = 0;
     std::string spareText; // filled by the running-conference list, never read
-    int spareNumber = 0;   // filled by the past-conference list, never read
+    int spareNumber = 0; // filled by the past-conference list, never read
     std::string memberList; // last member list received from the monitor connection
     int state = NotStartedOrBooked;
     int lastCommand = 0; // 0 while creating; the control command while ending (9)

@@ -1,8 +1,8 @@
 #include "cvsrv/CUtility.h"
 
-#include "cvsrv/ServiceConfig.h"
 #include "TextCodec.h"
 #include "TimeStamp.h"
+#include "cvsrv/ServiceConfig.h"
 
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -19,7 +19,7 @@ CUtility::~CUtility() = default;
 char* CUtility::GetTimeStamp(char* buffer) const
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&now, &local);
     cvsrv::formatTimeStamp(local, buffer);
     return buffer;
@@ -54,8 +54,8 @@ char* CUtility::GetHashCode(const char* text, char* digest) const
     return digest;
 }
 
-std::vector<std::string>* CUtility::Split(std::string text, std::string separator,
-                                          std::vector<std::string>* pieces) const
+std::vector<std::string>* CUtility::Split(
+    std::string text, std::string separator, std::vector<std::string>* pieces) const
 {
     if (!pieces || text.empty() || separator.empty())
         return pieces;

@@ -69,7 +69,7 @@ struct HeaderListDeleter {
 } // namespace
 
 int postSoap(const ServiceConfig& config, const std::string& soapActionLine, const std::string& request,
-             std::size_t capacity, const std::atomic<bool>* cancel, std::string& response)
+    std::size_t capacity, const std::atomic<bool>* cancel, std::string& response)
 {
     response.clear();
     if (cancel && cancel->load())
@@ -82,8 +82,8 @@ int postSoap(const ServiceConfig& config, const std::string& soapActionLine, con
     // The three headers in the order the service has always received them; curl's
     // own Accept and Expect headers are suppressed.
     curl_slist* headers = nullptr;
-    for (const char* line : {"Content-Type: text/xml; charset=utf-8", soapActionLine.c_str(),
-                             "Connection: Keep-Alive", "Accept:", "Expect:"})
+    for (const char* line : { "Content-Type: text/xml; charset=utf-8", soapActionLine.c_str(), "Connection: Keep-Alive",
+             "Accept:", "Expect:" })
         headers = curl_slist_append(headers, line);
     std::unique_ptr<curl_slist, HeaderListDeleter> headerList(headers);
 

@@ -14,7 +14,7 @@ namespace cvsrv {
 // Content-Length or was longer than capacity bytes (no more than that is read).
 // The HTTP status is not examined: a fault body is decoded like any other.
 int postSoap(const ServiceConfig& config, const std::string& soapActionLine, const std::string& request,
-             std::size_t capacity, const std::atomic<bool>* cancel, std::string& response);
+    std::size_t capacity, const std::atomic<bool>* cancel, std::string& response);
 
 inline constexpr const char* kEndpointPath = "/MeetingWebSevc.asmx";
 

@@ -28,8 +28,7 @@ public:
     // Appends the pieces of text between separators to *pieces. A trailing empty piece
     // is dropped; empty pieces in the middle are kept. Nothing happens for a null
     // array, an empty text or an empty separator.
-    std::vector<std::string>* Split(std::string text, std::string separator,
-                                    std::vector<std::string>* pieces) const;
+    std::vector<std::string>* Split(std::string text, std::string separator, std::vector<std::string>* pieces) const;
 
     // Conversions between the library's ANSI code page and UTF-8. Characters the
     // code page cannot hold become "?".

@@ -21,8 +21,8 @@ TEST(ResultText, IntegersFollowAtoi)
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"42", 42},       {" 7x", 7},          {"-3", -3},   {"+5", 5},  {"abc", 0},
-                 {"", 0},          {"99999999999", INT_MAX}, {"-99999999999", INT_MIN}, {"1.5", 1}};
+    } cases[] = { { "42", 42 }, { " 7x", 7 }, { "-3", -3 }, { "+5", 5 }, { "abc", 0 }, { "", 0 },
+        { "99999999999", INT_MAX }, { "-99999999999", INT_MIN }, { "1.5", 1 } };
     for (const auto& c : cases)
         EXPECT_EQ(ResultText::toInt(c.text), c.value) << c.text;
     EXPECT_EQ(ResultText::leadingDigits("-3"), 0);
@@ -39,9 +39,9 @@ TEST(ResultText, CutNeverSplitsACharacter)
 
 TEST(ConferenceListDecoder, RunningRowsFillEveryColumn)
 {
-    const std::string text = row({"1234567890", "周会", "副题", "2026-01-02T03:04:05", "800", "1,2", "甲,乙", "0",
-                                  "1", "0", "1", "1", "spare"}) +
-                             "\n" + row({"2000000000", "second"});
+    const std::string text = row({ "1234567890", "周会", "副题", "2026-01-02T03:04:05", "800", "1,2", "甲,乙", "0", "1",
+                                 "0", "1", "1", "spare" })
+        + "\n" + row({ "2000000000", "second" });
     const auto records = ConferenceListDecoder::running(text);
     ASSERT_EQ(records.size(), 2u);
     const ConferenceRecord& first = records[0];
@@ -70,9 +70,8 @@ TEST(ConferenceListDecoder, RunningRowsFillEveryColumn)
 
 TEST(ConferenceListDecoder, BookedRowsSkipTheSecondTitleAndType)
 {
-    const auto records =
-        ConferenceListDecoder::booked(row({"77", "预约", "2026-05-06T07:08:00", "801", "3", "丙", "1", "x", "1", "0",
-                                           "ignored"}));
+    const auto records = ConferenceListDecoder::booked(
+        row({ "77", "预约", "2026-05-06T07:08:00", "801", "3", "丙", "1", "x", "1", "0", "ignored" }));
     ASSERT_EQ(records.size(), 1u);
     const ConferenceRecord& r = records[0];
     EXPECT_EQ(r.conferenceId, "77");
@@ -101,9 +100,9 @@ TEST(MemberProfileUpdate, FillsTheProfileFromTheFirstRow)
 {
     MemberProfile profile;
     profile.contactName = "kept";
-    MemberProfileUpdate::decode(row({"unused", "ID123  ", "3", "1", "unused", "139 ", "a@b.c", "街", "城", "省", "国",
-                                     "100000", "800", "签名", "备注 \t", "x", "y", "z"}) +
-                                "\n" + row({"second", "row"}))
+    MemberProfileUpdate::decode(row({ "unused", "ID123  ", "3", "1", "unused", "139 ", "a@b.c", "街", "城", "省", "国",
+                                    "100000", "800", "签名", "备注 \t", "x", "y", "z" })
+        + "\n" + row({ "second", "row" }))
         .applyTo(profile);
     EXPECT_EQ(profile.idNumber, "ID123");
     EXPECT_EQ(profile.idType, 3);
@@ -135,7 +134,7 @@ TEST(MemberProfileUpdate, ShortOrEmptyResultsKeepThePreviousValues)
         return p;
     }());
 
-    const MemberProfileUpdate shortRow = MemberProfileUpdate::decode(row({"0", "ID", "two", "x", "", "555"}));
+    const MemberProfileUpdate shortRow = MemberProfileUpdate::decode(row({ "0", "ID", "two", "x", "", "555" }));
     shortRow.applyTo(profile);
     EXPECT_EQ(profile.idNumber, "ID");
     EXPECT_EQ(profile.idType, 0); // non-numeric reads as 0

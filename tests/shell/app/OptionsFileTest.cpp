@@ -85,7 +85,7 @@ TEST_F(OptionsFileTest, EmptyAccountSectionsAreSkippedAndMissingKeysReadAsDefaul
               "[user2]\nregphoneid=13900000000\n");
     SavedAccountTable table;
     const LoginPrefill prefill = OptionsFile(path()).load(table, false);
-    EXPECT_EQ(prefill.accounts, (std::vector<std::string>{"13800000000", "13900000000"}));
+    EXPECT_EQ(prefill.accounts, (std::vector<std::string> { "13800000000", "13900000000" }));
     EXPECT_EQ(table.count(), 2);
     EXPECT_EQ(prefill.selectedAccount, 1);
     const SavedAccount& second = table.record(1);
@@ -139,9 +139,9 @@ TEST_F(OptionsFileTest, AutoLoginStartsOnlyWithTextsAndNotAfterChangeUser)
 
 TEST_F(OptionsFileTest, OutOfRangeCurrentUserSelectsNothing)
 {
-    for (const char* current : {"2", "-1", "99999999999"}) {
-        writeFile(std::string("[system]\nusercount=2\ncurrentuser=") + current +
-                  "\n[user0]\nregphoneid=a\nautologin=1\nregphonepd=p\n[user1]\nregphoneid=b\n");
+    for (const char* current : { "2", "-1", "99999999999" }) {
+        writeFile(std::string("[system]\nusercount=2\ncurrentuser=") + current
+            + "\n[user0]\nregphoneid=a\nautologin=1\nregphonepd=p\n[user1]\nregphoneid=b\n");
         SavedAccountTable table;
         const LoginPrefill prefill = OptionsFile(path()).load(table, false);
         EXPECT_EQ(prefill.accounts.size(), 2u) << current;
@@ -173,12 +173,12 @@ TEST_F(OptionsFileTest, NoMoreThanTheTableHoldsIsLoaded)
     // A hand-edited huge count reads the sections that exist, at once.
     writeFile("[system]\nusercount=2147483647\n[user0]\nregphoneid=a\n[user7]\nregphoneid=b\n[user01]\nregphoneid=c\n");
     prefill = OptionsFile(path()).load(table, false);
-    EXPECT_EQ(prefill.accounts, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(prefill.accounts, (std::vector<std::string> { "a", "b" }));
 
     // Sections beyond usercount are not accounts.
     writeFile("[system]\nusercount=1\n[user0]\nregphoneid=a\n[user1]\nregphoneid=b\n");
     prefill = OptionsFile(path()).load(table, false);
-    EXPECT_EQ(prefill.accounts, (std::vector<std::string>{"a"}));
+    EXPECT_EQ(prefill.accounts, (std::vector<std::string> { "a" }));
 }
 
 TEST_F(OptionsFileTest, LongTextsAreCutToTheFieldWidth)
@@ -201,9 +201,9 @@ TEST_F(OptionsFileTest, NewAccountIsSavedFirstAndTheOthersFollowInOrder)
 {
     signIn("A", "pa", true, false);
     signIn("B", "pb", true, false);
-    EXPECT_EQ(savedOrder(), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(savedOrder(), (std::vector<std::string> { "B", "A" }));
     signIn("C", "pc", false, true);
-    EXPECT_EQ(savedOrder(), (std::vector<std::string>{"C", "B", "A"}));
+    EXPECT_EQ(savedOrder(), (std::vector<std::string> { "C", "B", "A" }));
 
     const PrivateProfile file = profile();
     EXPECT_EQ(file.readInt("system", "currentuser", -1), 0);
@@ -220,7 +220,7 @@ TEST_F(OptionsFileTest, ExistingAccountMovesToTheFrontKeepingItsPreferences)
               "[user1]\nregphoneid=B\nregphonepd=pb\nrempd=1\nautologin=0\nexitormin=0\nnevershow=1\n"
               "[user2]\nregphoneid=C\nregphonepd=pc\nrempd=1\nautologin=0\nexitormin=1\nnevershow=7\n");
     signIn("C", "new", true, false);
-    EXPECT_EQ(savedOrder(), (std::vector<std::string>{"C", "A", "B"}));
+    EXPECT_EQ(savedOrder(), (std::vector<std::string> { "C", "A", "B" }));
     const PrivateProfile file = profile();
     EXPECT_EQ(file.readString("user0", "regphonepd"), "new");
     EXPECT_EQ(file.readInt("user0", "nevershow", -1), 7);
@@ -253,7 +253,7 @@ TEST_F(OptionsFileTest, AnAccountNeverInheritsAnotherAccountsPassword)
               "[user2]\nregphoneid=D\nregphonepd=pd\nrempd=1\n"
               "[user3]\nregphoneid=X\nregphonepd=px\n");
     signIn("C", "pc", true, false);
-    ASSERT_EQ(savedOrder(), (std::vector<std::string>{"C", "A", "B", "D"}));
+    ASSERT_EQ(savedOrder(), (std::vector<std::string> { "C", "A", "B", "D" }));
     EXPECT_EQ(profile().readString("user2", "regphonepd"), "");
 
     SavedAccountTable table;
@@ -266,8 +266,8 @@ TEST_F(OptionsFileTest, AFullTableReplacesItsLastRecordWithoutItsOldData)
 {
     std::string content = "[system]\nusercount=100\n";
     for (int i = 0; i < 100; ++i) {
-        content += "[user" + std::to_string(i) + "]\nregphoneid=" + std::to_string(i) +
-                   "\nregphonepd=p" + std::to_string(i) + "\nrempd=1\nexitormin=1\n";
+        content += "[user" + std::to_string(i) + "]\nregphoneid=" + std::to_string(i) + "\nregphonepd=p"
+            + std::to_string(i) + "\nrempd=1\nexitormin=1\n";
     }
     writeFile(content);
     SavedAccountTable table;
@@ -311,7 +311,7 @@ TEST_F(OptionsFileTest, TheFileIsReadableByItsOwnerOnly)
     writeFile("[system]\nusercount=0\n");
     ::chmod(path().toLocal8Bit().constData(), 0644);
     signIn("A", "pa", true, false);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(path().toLocal8Bit().constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
@@ -341,7 +341,7 @@ TEST_F(OptionsFileTest, AFailedWriteLeavesTheOldFileWholeAndIsReported)
     EXPECT_FALSE(saved);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readFile(), old);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cvoptions.dat")});
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("cvoptions.dat") });
 }
 
 TEST_F(OptionsFileTest, AnUnusableFolderIsReported)

@@ -24,9 +24,9 @@ TEST(PrivateProfile, WritingChangesOnlyTheKeyItWrites)
 {
     PrivateProfile profile;
     profile.setText("; head\n[a]\nx=1\n\n[b]\ny=2\n");
-    profile.writeString("a", "X", "10");   // replaces, keeping the file's spelling
-    profile.writeString("a", "z", "new");  // added after the section's last key
-    profile.writeInt("c", "n", 5);         // new section at the end
+    profile.writeString("a", "X", "10"); // replaces, keeping the file's spelling
+    profile.writeString("a", "z", "new"); // added after the section's last key
+    profile.writeInt("c", "n", 5); // new section at the end
     EXPECT_EQ(profile.text(), "; head\n[a]\nx=10\nz=new\n\n[b]\ny=2\n[c]\nn=5\n");
 }
 

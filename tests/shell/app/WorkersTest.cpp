@@ -51,7 +51,8 @@ protected:
 class TrackedEvent : public AppEvent {
 public:
     TrackedEvent(int message, std::shared_ptr<std::atomic<bool>> destroyed)
-        : AppEvent(message), m_destroyed(std::move(destroyed))
+        : AppEvent(message)
+        , m_destroyed(std::move(destroyed))
     {
     }
     ~TrackedEvent() override { m_destroyed->store(true); }
@@ -69,15 +70,18 @@ struct Script {
     int listRows = 0;
     std::string profileText;
     std::shared_future<void> gate; // when valid, every call waits for it
-    std::atomic<int> created{0};
-    std::atomic<int> balanceCalls{0};
-    std::atomic<int> runningCalls{0};
-    std::atomic<int> profileCalls{0};
+    std::atomic<int> created { 0 };
+    std::atomic<int> balanceCalls { 0 };
+    std::atomic<int> runningCalls { 0 };
+    std::atomic<int> profileCalls { 0 };
 };
 
 class ScriptedService : public SessionService {
 public:
-    explicit ScriptedService(std::shared_ptr<Script> script) : m_script(std::move(script)) {}
+    explicit ScriptedService(std::shared_ptr<Script> script)
+        : m_script(std::move(script))
+    {
+    }
 
     int GetClientBalance(const std::string&, const std::string&, std::string& balance, std::string& expiry) override
     {
@@ -247,7 +251,7 @@ private slots:
 
     void loadersDoNothingUnlessSignedIn()
     {
-        for (int result : {SessionState::kNotSignedIn, 3}) {
+        for (int result : { SessionState::kNotSignedIn, 3 }) {
             SessionState session;
             session.setSignInResult(result);
             Receiver mainWindow;
@@ -282,7 +286,7 @@ private slots:
         loader.setServiceFactory(factoryFor(script));
 
         loader.LoadCurrentConferences();
-        QTRY_COMPARE(mainWindow.messages, std::vector<int>{1074});
+        QTRY_COMPARE(mainWindow.messages, std::vector<int> { 1074 });
         const ConferenceList& running = session.runningConferences();
         QCOMPARE(running.count(), 2);
         QCOMPARE(running.at(0)->topic, std::string("周会"));
@@ -315,7 +319,7 @@ private slots:
         loader.setServiceFactory(factoryFor(script));
 
         loader.LoadSubscribedConferences();
-        QTRY_COMPARE(mainWindow.messages, std::vector<int>{1077});
+        QTRY_COMPARE(mainWindow.messages, std::vector<int> { 1077 });
         QCOMPARE(session.bookedConferences().count(), 1);
         QCOMPARE(session.bookedConferences().at(0)->state, int(ConferenceRecord::NotStartedOrBooked));
         QCOMPARE(session.runningConferences().count(), 0);
@@ -371,7 +375,7 @@ private slots:
         QCOMPARE(addressBookStarts, 1);
         QTRY_COMPARE(mainWindow.messages.size(), size_t(2));
         std::sort(mainWindow.messages.begin(), mainWindow.messages.end());
-        QCOMPARE(mainWindow.messages, (std::vector<int>{1044, 1074}));
+        QCOMPARE(mainWindow.messages, (std::vector<int> { 1044, 1074 }));
         QVERIFY(allWorkersDone());
         QCOMPARE(script->runningCalls.load(), 1);
         QCOMPARE(script->balanceCalls.load(), 1);
@@ -435,7 +439,7 @@ private slots:
         QVERIFY(mainWindow.messages.empty());
         clock->advance(1);
         QCoreApplication::processEvents();
-        QCOMPARE(mainWindow.messages, std::vector<int>{1114});
+        QCOMPARE(mainWindow.messages, std::vector<int> { 1114 });
         clock->advance(30);
         QCoreApplication::processEvents();
         QCOMPARE(mainWindow.messages.size(), size_t(1));
