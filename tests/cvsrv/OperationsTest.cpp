@@ -6,6 +6,7 @@
 #include "FakeSoapServer.h"
 #include "RequestChecks.h"
 #include "SoapReplies.h"
+#include "TestService.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <sstream>
 
 using corvana::test::CannedReply;
+using corvana::test::configFor;
 using corvana::test::dataSetReply;
 using corvana::test::FakeSoapServer;
 using corvana::test::Field;
@@ -25,7 +27,7 @@ using corvana::test::soapResult;
 
 namespace {
 
-constexpr const char* kNs = "http://svc.test/corvana/";
+constexpr const char* kNs = corvana::test::kTestNamespace;
 constexpr const char* kPhone = "13912345678";
 constexpr const char* kPassword = "pw#1";
 constexpr const char* kTs = kTimeStampToken;
@@ -482,17 +484,6 @@ std::string padded(std::string reply, std::size_t size)
 {
     reply.insert(reply.rfind("</soap:Body>"), size - reply.size(), ' ');
     return reply;
-}
-
-cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
-{
-    cvsrv::ServiceConfig config;
-    config.webHost = FakeSoapServer::host();
-    config.webPort = server.port();
-    config.namespaceUri = kNs;
-    config.connectTimeoutMs = 5000;
-    config.exchangeTimeoutMs = 10000;
-    return config;
 }
 
 Outcome run(const OperationCase& operation, const cvsrv::ServiceConfig& config)

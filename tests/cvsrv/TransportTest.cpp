@@ -6,6 +6,7 @@
 #include "FakeSoapServer.h"
 #include "RequestChecks.h"
 #include "SoapReplies.h"
+#include "TestService.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <thread>
 
 using corvana::test::CannedReply;
+using corvana::test::configFor;
 using corvana::test::dataSetReply;
 using corvana::test::FakeSoapServer;
 using corvana::test::Row;
@@ -26,22 +28,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* kNs = "http://svc.test/corvana/";
+constexpr const char* kNs = corvana::test::kTestNamespace;
 constexpr const char* kPhone = "13912345678";
 constexpr const char* kPassword = "pw";
 // "张三" in code page 936.
 constexpr const char* kZhangSanGbk = "\xD5\xC5\xC8\xFD";
-
-cvsrv::ServiceConfig configFor(const FakeSoapServer& server)
-{
-    cvsrv::ServiceConfig config;
-    config.webHost = FakeSoapServer::host();
-    config.webPort = server.port();
-    config.namespaceUri = kNs;
-    config.connectTimeoutMs = 5000;
-    config.exchangeTimeoutMs = 10000;
-    return config;
-}
 
 bool isValidUtf8(const std::string& text)
 {
