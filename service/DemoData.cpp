@@ -114,6 +114,27 @@ std::string stampOf(std::time_t when)
     return text;
 }
 
+// Joins the demo contacts at the given indexes (-1 = none) into the conference's
+// phone and name lists; returns how many there are.
+template <std::size_t N> int addMembers(Conference& c, const std::array<int, N>& indexes)
+{
+    int count = 0;
+    for (int index : indexes) {
+        if (index < 0)
+            continue;
+        const DemoContact& member = kContacts[static_cast<std::size_t>(index)];
+        if (count > 0) {
+            c.meetphone += ',';
+            c.meetphoneaddress += ',';
+        }
+        c.meetphone += member.phone;
+        c.meetphoneaddress += member.name;
+        ++count;
+    }
+    c.members = count;
+    return count;
+}
+
 } // namespace
 
 DemoData::DemoData(Database& db, AccountRepository& accounts, ContactRepository& contacts,
@@ -221,20 +242,7 @@ void DemoData::seedConferences()
         c.title = past.title;
         c.meettime = timetext::format(start);
         c.meetcall = kAccount;
-        int count = 0;
-        for (int index : past.members) {
-            if (index < 0)
-                continue;
-            const DemoContact& member = kContacts[static_cast<std::size_t>(index)];
-            if (count > 0) {
-                c.meetphone += ',';
-                c.meetphoneaddress += ',';
-            }
-            c.meetphone += member.phone;
-            c.meetphoneaddress += member.name;
-            ++count;
-        }
-        c.members = count;
+        const int count = addMembers(c, past.members);
         c.recflag = past.recorded ? 1 : 0;
         c.autodial = 1;
         c.state = ConferenceState::Ended;
@@ -270,20 +278,7 @@ void DemoData::seedConferences()
         c.meettype = 1;
         c.smsflag = 1;
         c.autodial = 1;
-        int count = 0;
-        for (int index : b.members) {
-            if (index < 0)
-                continue;
-            const DemoContact& member = kContacts[static_cast<std::size_t>(index)];
-            if (count > 0) {
-                c.meetphone += ',';
-                c.meetphoneaddress += ',';
-            }
-            c.meetphone += member.phone;
-            c.meetphoneaddress += member.name;
-            ++count;
-        }
-        c.members = count;
+        addMembers(c, b.members);
         c.state = ConferenceState::Booked;
         m_conferences.insert(c);
     }
