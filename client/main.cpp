@@ -1,6 +1,9 @@
-#include "ui/ClientApp.h"
+#include "shell/ClientApp.h"
 
+#include "resources/Translations.h"
 #include "skin/Theme.h"
+
+#include "CorvanaVersion.h"
 
 #include <QApplication>
 
@@ -8,9 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvana"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.8"));
+    QApplication::setApplicationVersion(QString::fromLatin1(corvana::version::kText));
     // The main window is hidden between sign-ins and while in the notification area.
     QApplication::setQuitOnLastWindowClosed(false);
     skin::Theme::apply(app);
-    return ClientApp().run(QApplication::arguments());
+    corvana::installTranslation();
+    return ClientApp().run();
 }

@@ -26,3 +26,9 @@ if(CLANG_FORMAT)
     ${CMAKE_SOURCE_DIR}/bench/*.cpp ${CMAKE_SOURCE_DIR}/bench/*.h)
   add_custom_target(format COMMAND ${CLANG_FORMAT} -i ${corvana_format_sources} VERBATIM)
 endif()
+
+# The project version as the programs see it (CorvanaVersion.h).
+math(EXPR CORVANA_WIRE_VERSION "${PROJECT_VERSION_MAJOR} * 1000 + ${PROJECT_VERSION_MINOR} * 100 + ${PROJECT_VERSION_PATCH}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/CorvanaVersion.h.in ${CMAKE_BINARY_DIR}/generated/CorvanaVersion.h @ONLY)
+add_library(corvana_version INTERFACE)
+target_include_directories(corvana_version INTERFACE ${CMAKE_BINARY_DIR}/generated)

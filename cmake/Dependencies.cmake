@@ -29,4 +29,4 @@ if(CORVANA_BUILD_BENCH)
   pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 endif()
 
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Svg Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Svg Test LinguistTools)

@@ -6,16 +6,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
 namespace {
-
-constexpr int DataRole = Qt::UserRole;
-constexpr int ImageRole = Qt::UserRole + 1;
-constexpr int HeaderRole = Qt::UserRole + 2;
-constexpr int BoldRole = Qt::UserRole + 3;
-constexpr int ShowImageRole = Qt::UserRole + 4;
-constexpr int ExpandedRole = Qt::UserRole + 5;
 
 class RowDelegate : public QStyledItemDelegate {
 public:
@@ -35,7 +29,7 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         const QRect r = option.rect;
-        const bool header = index.data(HeaderRole).toBool();
+        const bool header = index.data(CListBoxEx::HeaderRole).toBool();
         const bool selected = option.state & QStyle::State_Selected;
         const bool hovered = option.state & QStyle::State_MouseOver;
 
@@ -51,7 +45,7 @@ public:
         int x = r.left() + 8;
         if (header) {
             // Expand mark: a small chevron pointing right (closed) or down (open).
-            const bool open = index.data(ExpandedRole).toBool();
+            const bool open = m_list->isMarkOpen(index);
             const QPointF c(x + 5, r.center().y() + 0.5);
             QPainterPath mark;
             if (open) {
@@ -68,9 +62,9 @@ public:
             painter->drawPath(mark);
             x += 16;
         }
-        const int image = index.data(ImageRole).toInt();
+        const int image = index.data(CListBoxEx::ImageRole).toInt();
         const QList<QIcon> images = m_list->imageList();
-        if (index.data(ShowImageRole).toBool() && image >= 0 && image < images.size()) {
+        if (index.data(CListBoxEx::ShowImageRole).toBool() && image >= 0 && image < images.size()) {
             QSize size = m_list->imageSize();
             size.scale(QSize(size.width(), r.height() - 6), Qt::KeepAspectRatio);
             const QRect iconRect(x, r.top() + (r.height() - size.height()) / 2, size.width(), size.height());
@@ -78,7 +72,8 @@ public:
                 (option.state & QStyle::State_Enabled) ? QIcon::Normal : QIcon::Disabled);
             x += size.width() + 8;
         }
-        QFont font = skin::Fonts::ui(header ? 13 : 12, index.data(BoldRole).toBool() ? QFont::Bold : QFont::Normal);
+        QFont font = skin::Fonts::ui(
+            header ? 13 : 12, index.data(CListBoxEx::BoldRole).toBool() ? QFont::Bold : QFont::Normal);
         painter->setFont(font);
         painter->setPen(header ? skin::palette::BrandDeep : skin::palette::Text);
         const QRect textRect(x, r.top(), r.right() - x - 6, r.height());
@@ -94,10 +89,14 @@ private:
 } // namespace
 
 CListBoxEx::CListBoxEx(QWidget* parent)
-    : QListWidget(parent)
+    : QTreeView(parent)
+    , m_ownRows(new QStandardItemModel(this))
 {
     setItemDelegate(new RowDelegate(this));
-    setUniformItemSizes(true);
+    setUniformRowHeights(true);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setIndentation(14);
     setMouseTracking(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -105,56 +104,70 @@ CListBoxEx::CListBoxEx(QWidget* parent)
     setStyleSheet(QStringLiteral("CListBoxEx { background: %1; outline: none; }").arg(skin::palette::Surface.name()));
     skin::ScrollBar::attach(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setModel(m_ownRows);
 }
 
 CListBoxEx::~CListBoxEx() = default;
 
-QListWidgetItem* CListBoxEx::makeItem(const Row& row) const
+namespace {
+
+QStandardItem* makeItem(const CListBoxEx::Row& row)
 {
-    auto* created = new QListWidgetItem(row.text);
-    created->setData(DataRole, row.data);
-    created->setData(ImageRole, row.image);
-    created->setData(HeaderRole, row.header);
-    created->setData(BoldRole, row.bold);
-    created->setData(ShowImageRole, row.showImage);
-    created->setData(ExpandedRole, false);
+    auto* created = new QStandardItem(row.text);
+    created->setData(row.data, CListBoxEx::DataRole);
+    created->setData(row.image, CListBoxEx::ImageRole);
+    created->setData(row.header, CListBoxEx::HeaderRole);
+    created->setData(row.bold, CListBoxEx::BoldRole);
+    created->setData(row.showImage, CListBoxEx::ShowImageRole);
+    created->setData(false, CListBoxEx::ExpandedRole);
     return created;
 }
 
+} // namespace
+
 int CListBoxEx::addRow(const Row& row)
 {
-    addItem(makeItem(row));
-    return count() - 1;
+    m_ownRows->appendRow(makeItem(row));
+    return m_ownRows->rowCount() - 1;
 }
 
 int CListBoxEx::insertRow(int index, const Row& row)
 {
-    index = std::clamp(index, 0, count());
-    insertItem(index, makeItem(row));
+    index = std::clamp(index, 0, m_ownRows->rowCount());
+    m_ownRows->insertRow(index, makeItem(row));
     return index;
 }
 
 bool CListBoxEx::removeRow(int index)
 {
-    if (index < 0 || index >= count())
+    if (index < 0 || index >= m_ownRows->rowCount())
         return false;
-    delete takeItem(index);
+    m_ownRows->removeRow(index);
     return true;
+}
+
+void CListBoxEx::clear()
+{
+    m_ownRows->clear();
+}
+
+int CListBoxEx::count() const
+{
+    return model() ? model()->rowCount() : 0;
 }
 
 CListBoxEx::Row CListBoxEx::rowAt(int index) const
 {
-    const QListWidgetItem* source = item(index);
-    if (!source)
+    const QModelIndex source = model() ? model()->index(index, 0) : QModelIndex();
+    if (!source.isValid())
         return {};
-    return { source->text(), source->data(DataRole), source->data(ImageRole).toInt(), source->data(HeaderRole).toBool(),
-        source->data(BoldRole).toBool(), source->data(ShowImageRole).toBool() };
+    return { source.data(Qt::DisplayRole).toString(), source.data(DataRole), source.data(ImageRole).toInt(),
+        source.data(HeaderRole).toBool(), source.data(BoldRole).toBool(), source.data(ShowImageRole).toBool() };
 }
 
 QVariant CListBoxEx::rowData(int index) const
 {
-    const QListWidgetItem* source = item(index);
-    return source ? source->data(DataRole) : QVariant();
+    return model() ? model()->index(index, 0).data(DataRole) : QVariant();
 }
 
 void CListBoxEx::setImageList(const QList<QIcon>& images, const QSize& size)
@@ -173,23 +186,31 @@ void CListBoxEx::setRowHeight(int pixels)
 
 void CListBoxEx::setExpanded(int index, bool expanded)
 {
-    if (QListWidgetItem* target = item(index))
-        target->setData(ExpandedRole, expanded);
+    if (QStandardItem* target = m_ownRows->item(index))
+        target->setData(expanded, ExpandedRole);
 }
 
 bool CListBoxEx::isExpanded(int index) const
 {
-    const QListWidgetItem* source = item(index);
-    return source && source->data(ExpandedRole).toBool();
+    const QModelIndex source = model() ? model()->index(index, 0) : QModelIndex();
+    return source.isValid() && isMarkOpen(source);
+}
+
+bool CListBoxEx::isMarkOpen(const QModelIndex& index) const
+{
+    if (index.model() && index.model()->hasChildren(index))
+        return QTreeView::isExpanded(index);
+    return index.data(ExpandedRole).toBool();
 }
 
 int CListBoxEx::selectedRow() const
 {
-    const QList<QListWidgetItem*> items = selectedItems();
-    return items.isEmpty() ? -1 : row(items.first());
+    const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 QVariant CListBoxEx::selectedData() const
 {
-    return rowData(selectedRow());
+    const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    return selected.isEmpty() ? QVariant() : selected.first().data(DataRole);
 }

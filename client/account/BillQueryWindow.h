@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SideWindow.h"
+#include "widgets/SideWindow.h"
 
 // "详单查询": the account's conference and SMS charges for a date range.
 class BillQueryWindow : public SideWindow {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SideWindow.h"
+#include "widgets/SideWindow.h"
 
 // "录音试听": the recordings of the account's conferences, played on a double click.
 class RecordingWindow : public SideWindow {

@@ -1,7 +1,7 @@
 #include "addressbook/AddressBookWindow.h"
 
-#include "app/AppEvent.h"
-#include "app/MessageIds.h"
+#include "core/service/AppEvent.h"
+#include "core/service/MessageIds.h"
 
 AddressBookWindow::AddressBookWindow(QWidget* mainWindow)
     : SideWindow(mainWindow, QStringLiteral("通信录管理"), 446, 438)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/SideWindow.h"
+#include "widgets/SideWindow.h"
 
 class ContactsPanel;
 

@@ -1,7 +1,7 @@
 #include "conference/ConferenceWorkspace.h"
 
-#include "app/AppEvent.h"
-#include "app/MessageIds.h"
+#include "core/service/AppEvent.h"
+#include "core/service/MessageIds.h"
 
 ConferenceWorkspace::ConferenceWorkspace(QWidget* mainWindow)
     : SideWindow(mainWindow, QStringLiteral("电话会议"), 446, 438)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "conference/ConferenceRecord.h"
-#include "ui/SideWindow.h"
+#include "core/conference/ConferenceRecord.h"
+#include "widgets/SideWindow.h"
 
 #include <optional>
 

@@ -1,0 +1,1 @@
+#include "addressbook/ContactsPanel.h"

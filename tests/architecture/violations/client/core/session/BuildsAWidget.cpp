@@ -1,0 +1,3 @@
+#include <QWidget>
+#include "widgets/SideWindow.h"
+#include "cvsrv/CCvService.h"
