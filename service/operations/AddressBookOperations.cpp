@@ -154,9 +154,10 @@ std::string AddressBookOperations::changeGroup(const SoapRequest& request, Group
     if (flag == kAdd) {
         if (groups.count(owner) >= kMaxGroups)
             return reply(kTooManyGroups);
-        groups.add(owner, name);
-    } else {
-        groups.rename(owner, id, name);
+        if (!groups.add(owner, name))
+            return reply(kGroupNameTaken);
+    } else if (!groups.rename(owner, id, name)) {
+        return reply(kGroupNameTaken);
     }
     transaction.commit();
     return reply(kOk);
