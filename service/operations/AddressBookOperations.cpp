@@ -16,9 +16,6 @@ namespace cvservice {
 
 namespace {
 
-constexpr std::size_t kMaxNameLength = 50;
-constexpr std::size_t kMaxEmailLength = 100;
-
 enum Flag { kAdd = 0, kModify = 1, kDelete = 2 };
 
 std::vector<std::string> memberColumns()
