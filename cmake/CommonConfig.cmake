@@ -18,6 +18,7 @@ find_program(CLANG_FORMAT clang-format)
 if(CLANG_FORMAT)
   file(GLOB_RECURSE corvana_format_sources CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/cvsrv/*.cpp ${CMAKE_SOURCE_DIR}/cvsrv/*.h
+    ${CMAKE_SOURCE_DIR}/common/*.cpp ${CMAKE_SOURCE_DIR}/common/*.h
     ${CMAKE_SOURCE_DIR}/skin/*.cpp ${CMAKE_SOURCE_DIR}/skin/*.h
     ${CMAKE_SOURCE_DIR}/client/*.cpp ${CMAKE_SOURCE_DIR}/client/*.h
     ${CMAKE_SOURCE_DIR}/service/*.cpp ${CMAKE_SOURCE_DIR}/service/*.h

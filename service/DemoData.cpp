@@ -220,14 +220,14 @@ void DemoData::seedAddressBook()
     // Contacts 0-9 family, 10-19 colleagues, 20-29 customers; 30-39 stay ungrouped.
     const char* groupNames[] = { "家人", "同事", "客户" };
     for (int g = 0; g < 3; ++g) {
-        const std::int64_t id = m_contactGroups.add(kAccount, groupNames[g]);
+        const std::int64_t id = m_contactGroups.add(kAccount, groupNames[g]).value();
         for (int i = g * 10; i < g * 10 + 10; ++i)
             m_contactGroups.addMember(id, numbers[static_cast<std::size_t>(i)]);
     }
-    const std::int64_t weekly = m_confGroups.add(kAccount, "周例会");
+    const std::int64_t weekly = m_confGroups.add(kAccount, "周例会").value();
     for (int i : { 10, 11, 12, 13, 14 })
         m_confGroups.addMember(weekly, numbers[static_cast<std::size_t>(i)]);
-    const std::int64_t project = m_confGroups.add(kAccount, "项目组");
+    const std::int64_t project = m_confGroups.add(kAccount, "项目组").value();
     for (int i : { 10, 15, 16, 17, 18, 20 })
         m_confGroups.addMember(project, numbers[static_cast<std::size_t>(i)]);
 }

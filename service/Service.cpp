@@ -106,6 +106,8 @@ struct Service::Impl {
         MonitorServer::Options m;
         m.address = options.bindAddress;
         m.port = static_cast<std::uint16_t>(options.monitorPort);
+        // A verify is a signed request like any other: the SOAP signatures' window holds.
+        m.stampWindowSeconds = options.stampWindowSeconds;
         return m;
     }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "JsonObjectSplitter.h"
 #include "MonitorServer.h"
+
+#include "common/JsonObjectSplitter.h"
 
 #include <asio.hpp>
 
@@ -60,7 +61,7 @@ private:
     asio::steady_timer m_pauseTimer;
     asio::steady_timer m_deadline;
     MonitorContext m_context;
-    JsonObjectSplitter m_splitter;
+    corvana::JsonObjectSplitter m_splitter;
     std::array<char, 4096> m_readBuffer {};
 
     std::deque<Outgoing> m_queue;

@@ -16,9 +16,6 @@ namespace cvservice {
 
 namespace {
 
-constexpr std::size_t kMaxNameLength = 50;
-constexpr std::size_t kMaxEmailLength = 100;
-
 enum Flag { kAdd = 0, kModify = 1, kDelete = 2 };
 
 std::vector<std::string> memberColumns()
@@ -154,9 +151,10 @@ std::string AddressBookOperations::changeGroup(const SoapRequest& request, Group
     if (flag == kAdd) {
         if (groups.count(owner) >= kMaxGroups)
             return reply(kTooManyGroups);
-        groups.add(owner, name);
-    } else {
-        groups.rename(owner, id, name);
+        if (!groups.add(owner, name))
+            return reply(kGroupNameTaken);
+    } else if (!groups.rename(owner, id, name)) {
+        return reply(kGroupNameTaken);
     }
     transaction.commit();
     return reply(kOk);

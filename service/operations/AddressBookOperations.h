@@ -2,6 +2,7 @@
 
 #include "store/GroupRepository.h"
 
+#include <cstddef>
 #include <string>
 
 namespace cvservice {
@@ -13,7 +14,9 @@ struct SoapRequest;
 // Contacts, contact groups, conference groups and their members.
 class AddressBookOperations {
 public:
-    static constexpr std::int64_t kMaxGroups = 100;
+    static constexpr std::int64_t kMaxGroups = 100; // of each kind, per account
+    static constexpr std::size_t kMaxNameLength = 50; // characters, of contacts and groups
+    static constexpr std::size_t kMaxEmailLength = 100; // bytes
 
     explicit AddressBookOperations(ServiceContext& context);
     void install(OperationTable& table);

@@ -18,8 +18,6 @@ namespace cvservice {
 
 namespace {
 
-constexpr std::size_t kMaxTopicBytes = 1024;
-constexpr std::size_t kMaxParticipants = 200;
 constexpr long kBookingSlackSeconds = 120;
 constexpr long kMaxBookingDays = 30;
 constexpr int kCommands[] = { 0, 1, 2, 3, 5, 6, 9, 10, 12, 16, 17 };

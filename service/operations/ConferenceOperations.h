@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -14,6 +15,9 @@ struct SoapRequest;
 // Instant and booked conferences, live control and the conference lists.
 class ConferenceOperations {
 public:
+    static constexpr std::size_t kMaxTopicBytes = 1024; // UTF-8
+    static constexpr std::size_t kMaxParticipants = 200;
+
     explicit ConferenceOperations(ServiceContext& context);
     void install(OperationTable& table);
 

@@ -37,7 +37,8 @@ bool Statement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw StoreError(std::string("step failed: ") + sqlite3_errmsg(m_db.handle()));
+    throw StoreError(std::string("step failed: ") + sqlite3_errmsg(m_db.handle()),
+        sqlite3_extended_errcode(m_db.handle()) == SQLITE_CONSTRAINT_UNIQUE);
 }
 
 void Statement::run()

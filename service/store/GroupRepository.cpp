@@ -1,10 +1,24 @@
 #include "store/GroupRepository.h"
 
 #include "store/Database.h"
+#include "store/StoreError.h"
 
 namespace cvservice {
 
 namespace {
+
+// Runs a change that may meet the owner-and-name constraint; false when it did.
+bool runUnlessDuplicate(Statement& change)
+{
+    try {
+        change.run();
+        return true;
+    } catch (const StoreError& failure) {
+        if (!failure.duplicate())
+            throw;
+        return false;
+    }
+}
 
 std::vector<Contact> readMembers(Statement& query)
 {
@@ -67,19 +81,22 @@ std::int64_t GroupRepository::count(const std::string& owner) const
     return query.integer(0);
 }
 
-std::int64_t GroupRepository::add(const std::string& owner, const std::string& name)
+std::optional<std::int64_t> GroupRepository::add(const std::string& owner, const std::string& name)
 {
     std::lock_guard lock(m_db.mutex());
     Statement insert(m_db, "INSERT INTO " + m_groups + " (regphoneid, name) VALUES (?, ?)");
-    insert.bind(1, owner).bind(2, name).run();
+    insert.bind(1, owner).bind(2, name);
+    if (!runUnlessDuplicate(insert))
+        return std::nullopt;
     return m_db.lastInsertId();
 }
 
-void GroupRepository::rename(const std::string& owner, std::int64_t id, const std::string& name)
+bool GroupRepository::rename(const std::string& owner, std::int64_t id, const std::string& name)
 {
     std::lock_guard lock(m_db.mutex());
     Statement update(m_db, "UPDATE " + m_groups + " SET name = ? WHERE regphoneid = ? AND groupid = ?");
-    update.bind(1, name).bind(2, owner).bind(3, id).run();
+    update.bind(1, name).bind(2, owner).bind(3, id);
+    return runUnlessDuplicate(update);
 }
 
 void GroupRepository::remove(const std::string& owner, std::int64_t id)

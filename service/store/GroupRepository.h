@@ -20,7 +20,8 @@ struct Group {
 
 // Contact groups and conference groups share one shape and differ in one rule: a
 // contact sits in at most one contact group (a UNIQUE column enforces it), but in
-// any number of conference groups.
+// any number of conference groups. Group names are unique per owner, in the store's
+// constraints as well as in the operations' checks.
 class GroupRepository {
 public:
     GroupRepository(Database& db, GroupKind kind);
@@ -30,8 +31,9 @@ public:
     bool nameTaken(const std::string& owner, const std::string& name, std::int64_t except) const;
     std::int64_t count(const std::string& owner) const;
 
-    std::int64_t add(const std::string& owner, const std::string& name);
-    void rename(const std::string& owner, std::int64_t id, const std::string& name);
+    // Nothing (or false) when the owner has a group of that name already.
+    std::optional<std::int64_t> add(const std::string& owner, const std::string& name);
+    bool rename(const std::string& owner, std::int64_t id, const std::string& name);
     void remove(const std::string& owner, std::int64_t id);
 
     std::vector<Contact> members(std::int64_t id) const;

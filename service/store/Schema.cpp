@@ -3,7 +3,9 @@
 #include "store/Database.h"
 #include "store/StoreError.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace cvservice {
 
@@ -128,6 +130,47 @@ CREATE TABLE sequences (
 );
 )sql";
 
+// Version 2: group names unique per owner in the store itself, not only in the
+// operations' checks.
+constexpr const char* kVersion2 = R"sql(
+CREATE UNIQUE INDEX contact_groups_name ON contact_groups(regphoneid, name);
+CREATE UNIQUE INDEX conf_groups_name ON conf_groups(regphoneid, name);
+)sql";
+
+// A store of version 1 could, in principle, hold two groups of one name. The oldest
+// keeps the name; each later one is renamed "name(2)", "name(3)", ... (the first
+// that is free), so that no group and no membership is lost and the owner can tell
+// the groups apart.
+void renameDuplicateGroups(Database& db, const std::string& table)
+{
+    struct Duplicate {
+        std::int64_t id;
+        std::string owner;
+        std::string name;
+    };
+    // Read whole before renaming: a table changed under a running query may yield anything.
+    std::vector<Duplicate> duplicates;
+    Statement query(db,
+        "SELECT g.groupid, g.regphoneid, g.name FROM " + table + " g WHERE EXISTS (SELECT 1 FROM " + table
+            + " o WHERE o.regphoneid = g.regphoneid AND o.name = g.name AND o.groupid < g.groupid) "
+              "ORDER BY g.groupid");
+    while (query.step())
+        duplicates.push_back({ query.integer(0), query.text(1), query.text(2) });
+
+    for (const Duplicate& d : duplicates) {
+        for (int n = 2;; ++n) {
+            const std::string candidate = d.name + "(" + std::to_string(n) + ")";
+            Statement taken(db, "SELECT EXISTS (SELECT 1 FROM " + table + " WHERE regphoneid = ? AND name = ?)");
+            taken.bindAll(d.owner, candidate);
+            if (taken.step() && taken.integer(0) != 0)
+                continue;
+            Statement rename(db, "UPDATE " + table + " SET name = ? WHERE groupid = ?");
+            rename.bindAll(candidate, d.id).run();
+            break;
+        }
+    }
+}
+
 } // namespace
 
 int Schema::version(Database& db)
@@ -137,15 +180,23 @@ int Schema::version(Database& db)
     return query.step() ? static_cast<int>(query.integer(0)) : 0;
 }
 
-void Schema::migrate(Database& db)
+void Schema::migrate(Database& db, int target)
 {
     const int found = version(db);
     if (found > kCurrentVersion)
         throw StoreError("the store was written by a newer cvservice (schema " + std::to_string(found) + ")");
-    if (found < 1) {
+    if (found < 1 && target >= 1) {
         Transaction transaction(db);
         db.exec(kVersion1);
         db.exec("PRAGMA user_version = 1");
+        transaction.commit();
+    }
+    if (found < 2 && target >= 2) {
+        Transaction transaction(db);
+        renameDuplicateGroups(db, "contact_groups");
+        renameDuplicateGroups(db, "conf_groups");
+        db.exec(kVersion2);
+        db.exec("PRAGMA user_version = 2");
         transaction.commit();
     }
 }

@@ -8,8 +8,9 @@ class Database;
 // kept in SQLite's user_version; each step runs in its own transaction.
 class Schema {
 public:
-    static constexpr int kCurrentVersion = 1;
-    static void migrate(Database& db);
+    static constexpr int kCurrentVersion = 2;
+    // target: an earlier version, for tests that need a store as an older service left it.
+    static void migrate(Database& db, int target = kCurrentVersion);
     static int version(Database& db);
 };
 

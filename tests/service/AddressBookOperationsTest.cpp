@@ -1,6 +1,7 @@
 #include "ServiceHarness.h"
 
 #include "StatusCodes.h"
+#include "operations/AddressBookOperations.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,44 @@ TEST_F(AddressBookOperationsTest, ContactRefusals)
     EXPECT_EQ(contact(99999, "", "", 2), kNoSuchContact);
     EXPECT_EQ(contact(1, "", "", 2), kNoSuchContact) << "contact 1 belongs to the other account";
     EXPECT_TRUE(contacts().empty());
+}
+
+TEST_F(AddressBookOperationsTest, ContactLimitsAtTheirEdges)
+{
+    std::string name;
+    for (std::size_t i = 0; i < AddressBookOperations::kMaxNameLength; ++i)
+        name += "名"; // characters count, not bytes
+    const std::string email = std::string(AddressBookOperations::kMaxEmailLength - 12, 'e') + "@example.com";
+    EXPECT_EQ(contact(0, name.c_str(), "13612345678", 0, email.c_str()), kOk);
+    EXPECT_EQ(contact(0, (name + "a").c_str(), "13612345678", 0), kBadContact);
+    EXPECT_EQ(contact(0, "甲", "13612345678", 0, ("e" + email).c_str()), kBadContact);
+    const auto rows = contacts();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][2], name);
+    EXPECT_EQ(rows[0][5], email);
+}
+
+TEST_F(AddressBookOperationsTest, GroupLimitsAtTheirEdges)
+{
+    std::string longest;
+    for (std::size_t i = 0; i < AddressBookOperations::kMaxNameLength; ++i)
+        longest += "组";
+    for (const bool conference : { false, true }) {
+        EXPECT_EQ(group(conference, 0, (longest + "a").c_str(), 0), kBadGroupName) << conference;
+        ASSERT_EQ(group(conference, 0, longest.c_str(), 0), kOk) << conference;
+        const int first = std::atoi(groups(conference).at(0).at(0).c_str());
+        EXPECT_EQ(group(conference, first, (longest + "a").c_str(), 1), kBadGroupName) << "a rename too";
+
+        for (int i = 1; i < AddressBookOperations::kMaxGroups; ++i)
+            ASSERT_EQ(group(conference, 0, ("组" + std::to_string(i)).c_str(), 0), kOk) << conference << " " << i;
+        EXPECT_EQ(group(conference, 0, "一个太多", 0), kTooManyGroups) << conference;
+        EXPECT_EQ(groups(conference).size(), static_cast<std::size_t>(AddressBookOperations::kMaxGroups));
+        EXPECT_EQ(group(conference, first, "改名", 1), kOk) << "a full account may still rename";
+
+        // A deleted group frees its place.
+        ASSERT_EQ(group(conference, first, "", 2), kOk);
+        EXPECT_EQ(group(conference, 0, "一个太多", 0), kOk) << conference;
+    }
 }
 
 TEST_F(AddressBookOperationsTest, ContactGroupsHoldEachContactOnce)

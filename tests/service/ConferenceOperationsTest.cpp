@@ -1,9 +1,12 @@
 #include "ServiceHarness.h"
 
+#include "SignatureCheck.h"
 #include "StatusCodes.h"
 #include "operations/ConferenceOperations.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace cvservice::test {
 namespace {
@@ -151,6 +154,63 @@ TEST_F(ConferenceOperationsTest, CompositionIsChecked)
     EXPECT_EQ(create("13911110001", "甲", 2, timeFromNow(0)), std::to_string(kBadMeetingType));
     EXPECT_EQ(create("13911110001", "甲", 1, "明天上午"), std::to_string(kBadMeetingTime));
     EXPECT_TRUE(list(&CCvService::Getcurrentconferencelist).empty());
+}
+
+// The client library cuts a long topic to fit, so a topic past the limit only
+// arrives in a request written by hand.
+TEST_F(ConferenceOperationsTest, CompositionLimitsAtTheirEdges)
+{
+    const std::string tomorrow = timeFromNow(86400);
+    const auto phones = [](std::size_t count) {
+        std::string list;
+        for (std::size_t i = 0; i < count; ++i)
+            list += (i == 0 ? "" : ",") + std::to_string(13900000000LL + static_cast<long long>(i));
+        return list;
+    };
+    const auto book = [&](const std::string& topic, const std::string& phoneList) {
+        char stamp[32] = {};
+        CUtility().GetTimeStamp(stamp);
+        const RawReply reply = harness.post(
+            harness.envelope("createConference",
+                "<inmeetname/><inmeettitle>" + topic + "</inmeettitle><inmeetcall>" + kUser
+                    + "</inmeetcall><inmeetphone>" + phoneList
+                    + "</inmeetphone><inphoneaddress/><inmeettype>1</inmeettype><inmeettime>" + tomorrow
+                    + "</inmeettime><inmeetsmsflag>0</inmeetsmsflag><inmeetrecflag>0</inmeetrecflag>"
+                      "<inautocall>0</inautocall><inshutup>0</inshutup><inuserid>pcadm</inuserid><inregphoneid>"
+                    + kUser + "</inregphoneid><ipaddress/><timeticks>" + stamp + "</timeticks><strMD5Client>"
+                    + SignatureCheck::expectedHash(kUser, kPassword, stamp) + "</strMD5Client>"),
+            harness.action("createConference"));
+        const std::string open = "<createConferenceResult>";
+        const std::size_t from = reply.body.find(open);
+        const std::size_t to = reply.body.find('<', from + 1);
+        return from == std::string::npos ? reply.body : reply.body.substr(from + open.size(), to - from - open.size());
+    };
+    // Three bytes a character, topped up with ASCII to exactly the limit.
+    std::string fullTopic;
+    while (fullTopic.size() + 3 <= ConferenceOperations::kMaxTopicBytes)
+        fullTopic += "会";
+    fullTopic.append(ConferenceOperations::kMaxTopicBytes - fullTopic.size(), 'a');
+    const std::string fullList = phones(ConferenceOperations::kMaxParticipants);
+
+    const std::string id = book(fullTopic, fullList);
+    ASSERT_GT(id.size(), 9u) << id;
+    EXPECT_EQ(book(fullTopic + "a", "13911110001"), std::to_string(kBadTopic));
+    EXPECT_EQ(book("会", phones(ConferenceOperations::kMaxParticipants + 1)), std::to_string(kTooManyParticipants));
+    EXPECT_GT(book("会", fullList + ",,").size(), 9u) << "empty items are no participants";
+
+    const auto booked = list(&CCvService::GetSubscribeCurrentConference);
+    const auto row = std::find_if(booked.begin(), booked.end(), [&](const auto& r) { return r[0] == id; });
+    ASSERT_NE(row, booked.end());
+    EXPECT_EQ((*row)[1], fullTopic) << "stored whole, not cut";
+    EXPECT_EQ((*row)[4], fullList);
+
+    // A changed booking is held to the same limit.
+    std::string result;
+    const std::string tooMany = phones(ConferenceOperations::kMaxParticipants + 1);
+    ASSERT_EQ(harness.client().ModifyBookConference(kUser, kPassword, id.c_str(), "会", kUser, tooMany.c_str(), "",
+                  tomorrow.c_str(), "", 0, 0, 0, 0, 1, result),
+        0);
+    EXPECT_EQ(result, std::to_string(kTooManyParticipants) + "\r");
 }
 
 TEST_F(ConferenceOperationsTest, BookingTimeRules)

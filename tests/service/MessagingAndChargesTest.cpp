@@ -2,6 +2,7 @@
 
 #include "StatusCodes.h"
 #include "TimeText.h"
+#include "operations/MessagingOperations.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,26 @@ TEST_F(MessagingAndChargesTest, BlockedKeywordsAndBadInputAreRefused)
     EXPECT_EQ(send("13911110001", "你好", "tomorrow")[0], std::to_string(kBadSendTime));
     EXPECT_EQ(send("13911110001", "你好", timeFromNow(-2 * 86400))[0], std::to_string(kBadSendTime));
     EXPECT_EQ(smsCharges(smsWhere(day(-1), day(1))).size(), 0u) << "nothing refused was sent";
+}
+
+TEST_F(MessagingAndChargesTest, LimitsAtTheirEdges)
+{
+    std::string recipients;
+    for (std::size_t i = 0; i < MessagingOperations::kMaxRecipients; ++i)
+        recipients += std::to_string(13700000000LL + static_cast<long long>(i)) + ",";
+    const auto full = send(recipients.c_str(), "你好", timeFromNow(0));
+    ASSERT_EQ(full.size(), 3u);
+    EXPECT_EQ(full[0], "0");
+    EXPECT_EQ(full[1], std::to_string(MessagingOperations::kMaxRecipients));
+    EXPECT_EQ(send((recipients + "13600000000").c_str(), "你好", timeFromNow(0))[0], std::to_string(kNoRecipients));
+
+    std::string longest;
+    for (std::size_t i = 0; i < MessagingOperations::kMaxLength; ++i)
+        longest += "字"; // characters count, not bytes
+    EXPECT_EQ(send("13911110001", longest.c_str(), timeFromNow(0))[0], "0");
+    EXPECT_EQ(send("13911110001", (longest + "a").c_str(), timeFromNow(0))[0], std::to_string(kMessageTooLong));
+    EXPECT_EQ(smsCharges(smsWhere(day(0), day(1))).size(), MessagingOperations::kMaxRecipients + 1)
+        << "only what was accepted went out";
 }
 
 TEST_F(MessagingAndChargesTest, ALaterSendKeepsItsTime)

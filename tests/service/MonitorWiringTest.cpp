@@ -1,6 +1,8 @@
 #include "ServiceHarness.h"
 
+#include "MonitorMessages.h"
 #include "SignatureCheck.h"
+#include "StatusCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -55,10 +57,19 @@ private:
     std::string m_received;
 };
 
-std::string verifyMessage(const char* user, const char* password)
+// The 14-digit local time stamp the given number of seconds from now.
+std::string stampFromNow(long seconds)
 {
+    const std::time_t when = std::time(nullptr) + seconds;
+    std::tm local {};
+    localtime_r(&when, &local);
     char stamp[32] = {};
-    CUtility().GetTimeStamp(stamp);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d%H%M%S", &local);
+    return stamp;
+}
+
+std::string verifyMessage(const char* user, const char* password, const std::string& stamp = stampFromNow(0))
+{
     return std::string("{\"key\":\"verify\",\"value\":\"{\\\"regphoneid\\\":\\\"") + user
         + "\\\",\\\"timestamp\\\":\\\"" + stamp + "\\\",\\\"hashcode\\\":\\\""
         + SignatureCheck::expectedHash(user, password, stamp) + "\\\"}\"}";
@@ -85,6 +96,51 @@ TEST(MonitorWiringTest, TheMonitorServerKnowsTheStoredAccountsAndTheRunningConfe
     ASSERT_TRUE(stranger.connected());
     stranger.send(verifyMessage(kUser, "not-the-password"));
     EXPECT_EQ(stranger.readUntil("成功", 500).find("成功"), std::string::npos);
+}
+
+TEST(MonitorWiringTest, TheMonitorAndTheSoapEndpointKeepTheSameTimeStampWindow)
+{
+    ServiceOptions options = ServiceHarness::defaults();
+    options.stampWindowSeconds = 600;
+    ServiceHarness harness(options);
+
+    const auto soapStatus = [&](const std::string& stamp) {
+        const RawReply reply
+            = harness.post(harness.envelope("GetClientBalance",
+                               "<inregphoneid>13800138000</inregphoneid><inuserid>pcadm</inuserid>"
+                               "<timeticks>"
+                                   + stamp + "</timeticks><strMD5Client>"
+                                   + SignatureCheck::expectedHash(kUser, kPassword, stamp) + "</strMD5Client>"),
+                harness.action("GetClientBalance"));
+        const std::string open = "<GetClientBalanceResult>";
+        const std::size_t at = reply.body.find(open);
+        return at == std::string::npos ? -1 : std::atoi(reply.body.c_str() + at + open.size());
+    };
+    const auto monitorAnswer = [&](const std::string& stamp) {
+        MonitorClient client(harness.service().monitorPort());
+        EXPECT_TRUE(client.connected());
+        client.send(verifyMessage(kUser, kPassword, stamp));
+        const std::string answer = client.readUntil("}");
+        if (answer.find(MonitorMessages::kVerified) != std::string::npos)
+            return std::string(MonitorMessages::kVerified);
+        if (answer.find(MonitorMessages::kVerifyRefused) != std::string::npos)
+            return std::string(MonitorMessages::kVerifyRefused);
+        return answer;
+    };
+
+    struct Case {
+        std::string stamp;
+        bool accepted;
+    };
+    // Twenty minutes off lies inside the default window but outside the configured
+    // one: both endpoints must use the service's setting, not a default of their own.
+    for (const Case& c :
+        { Case { "20000101000000", false }, Case { "20990101000000", false }, Case { stampFromNow(-1200), false },
+            Case { stampFromNow(1200), false }, Case { stampFromNow(-300), true }, Case { stampFromNow(300), true } }) {
+        EXPECT_EQ(soapStatus(c.stamp), c.accepted ? kOk : kStaleTimeStamp) << c.stamp;
+        EXPECT_EQ(monitorAnswer(c.stamp), c.accepted ? MonitorMessages::kVerified : MonitorMessages::kVerifyRefused)
+            << c.stamp;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ServiceHarness.h"
+#include "TempFolder.h"
 
 #include "Faults.h"
 #include "StatusCodes.h"
@@ -6,24 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace cvservice::test {
 namespace {
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/cvservice-test-XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TempFolder() { std::filesystem::remove_all(m_path); }
-    std::string file(const char* name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 ServiceOptions onDisk(const std::string& path, bool demo)
 {

@@ -307,7 +307,7 @@ TEST_F(MonitorServerTest, FaultCoalesceMessages)
     client->send(RawClient::monitorText(kOwner, kId));
     const auto block = client->receive();
     ASSERT_TRUE(block && !block->empty());
-    JsonObjectSplitter splitter;
+    corvana::JsonObjectSplitter splitter;
     splitter.append(*block);
     int objects = 0;
     while (splitter.next())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonObjectSplitter.h"
+#include "common/JsonObjectSplitter.h"
 
 #include <json/json.h>
 
@@ -37,5 +37,5 @@ public:
 
 private:
     int m_fd = -1;
-    cvservice::JsonObjectSplitter m_splitter;
+    corvana::JsonObjectSplitter m_splitter;
 };

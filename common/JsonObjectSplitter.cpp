@@ -1,6 +1,6 @@
-#include "JsonObjectSplitter.h"
+#include "common/JsonObjectSplitter.h"
 
-namespace cvservice {
+namespace corvana {
 
 JsonObjectSplitter::JsonObjectSplitter(std::size_t maxObjectSize)
     : m_maxObjectSize(maxObjectSize)
@@ -74,4 +74,4 @@ std::optional<std::string> JsonObjectSplitter::next()
     return std::nullopt;
 }
 
-} // namespace cvservice
+} // namespace corvana

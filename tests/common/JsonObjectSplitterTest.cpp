@@ -1,10 +1,10 @@
-#include "JsonObjectSplitter.h"
+#include "common/JsonObjectSplitter.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-using cvservice::JsonObjectSplitter;
+using corvana::JsonObjectSplitter;
 
 namespace {
 

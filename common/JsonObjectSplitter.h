@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cvservice {
+namespace corvana {
 
 // Cuts a byte stream into whole JSON objects: the monitor protocol has no framing,
 // so a message may arrive in pieces or several in one read. Bytes outside an object
@@ -31,4 +31,4 @@ private:
     bool m_escaped = false;
 };
 
-} // namespace cvservice
+} // namespace corvana

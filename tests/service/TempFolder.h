@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace cvservice::test {
+
+// A fresh folder under /tmp, removed with everything in it at the end of the scope.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/cvservice-test-XXXXXX";
+        m_path = mkdtemp(pattern);
+    }
+    ~TempFolder() { std::filesystem::remove_all(m_path); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string file(const char* name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace cvservice::test
