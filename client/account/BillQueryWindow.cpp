@@ -1,7 +1,7 @@
 #include "account/BillQueryWindow.h"
 
 BillQueryWindow::BillQueryWindow(QWidget* mainWindow)
-    : SideWindow(mainWindow, QStringLiteral("详单查询"), 446, 438)
+    : SideWindow(mainWindow, tr("详单查询"), 446, 438)
 {
     setObjectName(QStringLiteral("billQueryWindow"));
 }

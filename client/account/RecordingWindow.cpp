@@ -1,7 +1,7 @@
 #include "account/RecordingWindow.h"
 
 RecordingWindow::RecordingWindow(QWidget* mainWindow)
-    : SideWindow(mainWindow, QStringLiteral("录音试听"), 446, 438)
+    : SideWindow(mainWindow, tr("录音试听"), 446, 438)
 {
     setObjectName(QStringLiteral("recordingWindow"));
 }

@@ -4,7 +4,7 @@
 #include "core/service/MessageIds.h"
 
 AddressBookWindow::AddressBookWindow(QWidget* mainWindow)
-    : SideWindow(mainWindow, QStringLiteral("通信录管理"), 446, 438)
+    : SideWindow(mainWindow, tr("通信录管理"), 446, 438)
 {
     setObjectName(QStringLiteral("addressBookWindow"));
 }

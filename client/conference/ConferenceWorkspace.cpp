@@ -4,7 +4,7 @@
 #include "core/service/MessageIds.h"
 
 ConferenceWorkspace::ConferenceWorkspace(QWidget* mainWindow)
-    : SideWindow(mainWindow, QStringLiteral("电话会议"), 446, 438)
+    : SideWindow(mainWindow, tr("电话会议"), 446, 438)
 {
     setObjectName(QStringLiteral("conferenceWorkspace"));
 }

@@ -26,10 +26,8 @@
 
 namespace {
 
-const QString kIdleCaption = QStringLiteral("登    录");
-const QString kBusyCaption = QStringLiteral("正在登录");
-// A service that gave no text for its code still deserves an explanation.
-const QString kNoAnswerText = QStringLiteral("网络连接已断开,请稍后重试。");
+const char* const kIdleCaption = QT_TRANSLATE_NOOP("LoginDialog", "登    录");
+const char* const kBusyCaption = QT_TRANSLATE_NOOP("LoginDialog", "正在登录");
 constexpr int kTransportFailure = 9;
 
 QUrl webAddress(const QString& path)
@@ -45,11 +43,12 @@ QUrl webAddress(const QString& path)
 
 QString refusalText(const SignInOutcome& outcome)
 {
+    // A service that gave no text for its code still deserves an explanation.
     if (!outcome.message.isEmpty())
         return outcome.message;
     if (outcome.code == kTransportFailure)
-        return kNoAnswerText;
-    return QStringLiteral("登录失败（错误代码：%1）。").arg(outcome.code);
+        return LoginDialog::tr("网络连接已断开,请稍后重试。");
+    return LoginDialog::tr("登录失败（错误代码：%1）。").arg(outcome.code);
 }
 
 } // namespace
@@ -88,9 +87,9 @@ void LoginDialog::buildControls()
     const QFont labelFont = skin::Fonts::ui(14);
     const QFont fieldFont = skin::Fonts::ui(14);
 
-    m_accountLabel = new CTransparentStatic(QStringLiteral("帐号"), this);
+    m_accountLabel = new CTransparentStatic(tr("帐号"), this);
     m_accountLabel->setObjectName(QStringLiteral("accountLabel"));
-    m_passwordLabel = new CTransparentStatic(QStringLiteral("密码"), this);
+    m_passwordLabel = new CTransparentStatic(tr("密码"), this);
     m_passwordLabel->setObjectName(QStringLiteral("passwordLabel"));
     for (CTransparentStatic* label : { m_accountLabel, m_passwordLabel }) {
         label->setFont(labelFont);
@@ -113,9 +112,9 @@ void LoginDialog::buildControls()
     m_passwordEdit->setFont(fieldFont);
     m_passwordEdit->setMaxLength(static_cast<int>(SessionState::kPasswordBytes));
 
-    m_rememberPasswordCheck = new CButtonCR(QStringLiteral("保存密码"), this);
+    m_rememberPasswordCheck = new CButtonCR(tr("保存密码"), this);
     m_rememberPasswordCheck->setObjectName(QStringLiteral("rememberPasswordCheck"));
-    m_autoLoginCheck = new CButtonCR(QStringLiteral("自动登录"), this);
+    m_autoLoginCheck = new CButtonCR(tr("自动登录"), this);
     m_autoLoginCheck->setObjectName(QStringLiteral("autoLoginCheck"));
     for (CButtonCR* check : { m_rememberPasswordCheck, m_autoLoginCheck }) {
         check->setPictures(QString::fromLatin1(skin::names::CheckOff), QString::fromLatin1(skin::names::CheckOn));
@@ -123,7 +122,7 @@ void LoginDialog::buildControls()
         check->setTextColor(skin::palette::TextSoft);
     }
 
-    m_signInButton = new CButtonPNG(kIdleCaption, this);
+    m_signInButton = new CButtonPNG(tr(kIdleCaption), this);
     m_signInButton->setObjectName(QStringLiteral("signInButton"));
     m_signInButton->setImage(QString::fromLatin1(skin::names::ButtonPrimary));
     m_signInButton->setStringAlignment(1);
@@ -131,21 +130,21 @@ void LoginDialog::buildControls()
     m_signInButton->setFont(skin::Fonts::ui(16, QFont::Medium));
     connect(m_signInButton, &CButtonPNG::clicked, this, &LoginDialog::attempt);
 
-    m_busyLabel = new CTransparentStatic(QStringLiteral("正在登录."), this);
+    m_busyLabel = new CTransparentStatic(tr("正在登录."), this);
     m_busyLabel->setObjectName(QStringLiteral("busyLabel"));
     m_busyLabel->setFont(skin::Fonts::ui(16));
     m_busyLabel->setTextColor(skin::palette::BrandDeep);
     m_busyLabel->setAlignment(Qt::AlignCenter);
     m_busyLabel->hide();
 
-    m_registerLink = new CStaticEx(QStringLiteral("免费注册"), this);
+    m_registerLink = new CStaticEx(tr("免费注册"), this);
     m_registerLink->setObjectName(QStringLiteral("registerLink"));
     m_registerLink->setUrl(webAddress(QStringLiteral("/nav/register.aspx")));
-    m_homeLink = new CStaticEx(QStringLiteral("Corvana官网"), this);
+    m_homeLink = new CStaticEx(tr("Corvana官网"), this);
     m_homeLink->setObjectName(QStringLiteral("homeLink"));
     m_homeLink->setUrl(webAddress(QStringLiteral("/")));
     m_homeLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_forgotPasswordLink = new CStaticEx(QStringLiteral("忘记密码"), this);
+    m_forgotPasswordLink = new CStaticEx(tr("忘记密码"), this);
     m_forgotPasswordLink->setObjectName(QStringLiteral("forgotPasswordLink"));
     m_forgotPasswordLink->setUrl(webAddress(QStringLiteral("/nav/forgotpwd.aspx")));
     m_forgotPasswordLink->hide();
@@ -241,7 +240,7 @@ void LoginDialog::abandonAttempt()
 
 void LoginDialog::showBusyLook()
 {
-    m_signInButton->setText(kBusyCaption);
+    m_signInButton->setText(tr(kBusyCaption));
     m_signInButton->setStringAlignment(1);
     for (QWidget* field : std::initializer_list<QWidget*> { m_accountLabel, m_passwordLabel, m_passwordEdit,
              m_accountCombo, m_rememberPasswordCheck, m_autoLoginCheck })
@@ -251,7 +250,7 @@ void LoginDialog::showBusyLook()
 
 void LoginDialog::showIdleLook()
 {
-    m_signInButton->setText(kIdleCaption);
+    m_signInButton->setText(tr(kIdleCaption));
     m_signInButton->setStringAlignment(1);
     m_busyLabel->hide();
     for (QWidget* field : std::initializer_list<QWidget*> { m_accountLabel, m_passwordLabel, m_passwordEdit,
@@ -282,7 +281,7 @@ void LoginDialog::signInFinished(const SignInOutcome& outcome)
     m_timer.stop();
     m_flow.finish();
     showIdleLook();
-    MessageBoxDialog::run(this, refusalText(outcome), QStringLiteral("提示"));
+    MessageBoxDialog::run(this, refusalText(outcome), tr("提示"));
 }
 
 void LoginDialog::timerEvent(QTimerEvent* event)
@@ -295,7 +294,7 @@ void LoginDialog::timerEvent(QTimerEvent* event)
     case LoginFlow::Tick::TimedOut:
         abandonAttempt();
         m_timer.stop();
-        MessageBoxDialog::run(this, QString::fromUtf8(kTimeoutText), QStringLiteral("提示"));
+        MessageBoxDialog::run(this, tr(kTimeoutText), tr("提示"));
         showIdleLook();
         break;
     case LoginFlow::Tick::StartLoads:

@@ -31,7 +31,7 @@ struct SignInOutcome;
 class LoginDialog : public CDialogEx {
     Q_OBJECT
 public:
-    static constexpr const char* kTimeoutText = "登录超时，请检查您的网络或重新登录。";
+    static constexpr const char* kTimeoutText = QT_TR_NOOP("登录超时，请检查您的网络或重新登录。");
 
     // openedForUserChange: "更改用户" opened the dialog, so no automatic sign-in.
     LoginDialog(SessionState& session, QWidget* owner, bool openedForUserChange = false,

@@ -15,7 +15,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     setModal(true);
     setFixedSize(fromDialogUnits(262, 162));
     setBackground(QString::fromLatin1(skin::names::FaceDialog));
-    setCaption(QStringLiteral("关于 Corvana"));
+    setCaption(tr("关于 Corvana"));
     closeButton();
 
     const int band = titleBandHeight();
@@ -25,23 +25,23 @@ AboutDialog::AboutDialog(QWidget* parent)
     logo->setAttribute(Qt::WA_TransparentForMouseEvents);
     logo->setGeometry(36, band + 34, 72, 72);
 
-    auto* name = new CTransparentStatic(QStringLiteral("Corvana电话会议"), this);
+    auto* name = new CTransparentStatic(tr("Corvana电话会议"), this);
     name->setFont(skin::Fonts::ui(20, QFont::Bold));
     name->setTextColor(skin::palette::BrandDeep);
     name->setGeometry(128, band + 30, width() - 150, 30);
 
     const QString version
-        = QStringLiteral("版本 %1 (%2)")
+        = tr("版本 %1 (%2)")
               .arg(QString::fromLatin1(corvana::version::kText), QString::fromLatin1(corvana::version::kWire));
     auto* details = new CTransparentStatic(
-        version + QStringLiteral("\n随时随地召开电话会议：即时会议、预约会议、\n通信录、短信通知与录音试听。"), this);
+        version + tr("\n随时随地召开电话会议：即时会议、预约会议、\n通信录、短信通知与录音试听。"), this);
     details->setObjectName(QStringLiteral("aboutText"));
     details->setFont(skin::Fonts::ui(12));
     details->setTextColor(skin::palette::TextSoft);
     details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     details->setGeometry(128, band + 66, width() - 150, 70);
 
-    auto* ok = new CButtonPNG(QStringLiteral("确 定"), this);
+    auto* ok = new CButtonPNG(tr("确 定"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setImage(QString::fromLatin1(skin::names::ButtonPrimary));
     ok->setTextColors(skin::palette::TextOnBrand, skin::palette::TextOnBrand);

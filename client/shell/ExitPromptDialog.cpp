@@ -27,17 +27,17 @@ ExitPromptDialog::ExitPromptDialog(SavedAccount* account, QWidget* parent)
     , m_account(account)
     , m_exitormin(account ? account->exitormin : 0)
     , m_minimiseCheck(
-          makeChoice(QStringLiteral("最小化到系统托盘，不退出程序"), QStringLiteral("minimiseChoice"), this))
-    , m_exitCheck(makeChoice(QStringLiteral("退出程序"), QStringLiteral("exitChoice"), this))
-    , m_neverShowCheck(new CButtonCR(QStringLiteral("不再提醒"), this))
-    , m_okButton(new CButtonPNG(QStringLiteral("确定"), this))
-    , m_cancelButton(new CButtonPNG(QStringLiteral("取消"), this))
+          makeChoice(tr("最小化到系统托盘，不退出程序"), QStringLiteral("minimiseChoice"), this))
+    , m_exitCheck(makeChoice(tr("退出程序"), QStringLiteral("exitChoice"), this))
+    , m_neverShowCheck(new CButtonCR(tr("不再提醒"), this))
+    , m_okButton(new CButtonPNG(tr("确定"), this))
+    , m_cancelButton(new CButtonPNG(tr("取消"), this))
 {
     setObjectName(QStringLiteral("exitPrompt"));
     setModal(true);
     setFixedSize(fromDialogUnits(190, 104));
     setBackground(QString::fromLatin1(skin::names::FaceDialog));
-    setCaption(QStringLiteral("退出Corvana"));
+    setCaption(tr("退出Corvana"));
     closeButton();
 
     const int band = titleBandHeight();

@@ -117,7 +117,7 @@ void MainWindow::buildControls()
     m_addressBookButton = new CButtonPNG(this);
     m_addressBookButton->setObjectName(QStringLiteral("addressBookButton"));
     m_addressBookButton->setImage(picture(skin::names::AddressBook));
-    m_addressBookButton->setToolTip(QStringLiteral("通信录管理"));
+    m_addressBookButton->setToolTip(tr("通信录管理"));
     connect(m_addressBookButton, &CButtonPNG::clicked, this, &MainWindow::openAddressBook);
 
     m_liveIndicator = new CButtonPNG(this);
@@ -126,14 +126,14 @@ void MainWindow::buildControls()
     m_liveIndicator->setPictureOnly(true);
     m_liveIndicator->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    const QString tabTexts[3] = { QStringLiteral("即时会议"), QStringLiteral("预约会议"), QStringLiteral("联系人") };
+    const QString tabTexts[3] = { tr("即时会议"), tr("预约会议"), tr("联系人") };
     const QString tabNames[3]
         = { QStringLiteral("runningTab"), QStringLiteral("bookedTab"), QStringLiteral("contactsTab") };
     for (int i = 0; i < 3; ++i) {
         m_tabs[i] = new CButtonPNG(tabTexts[i], this);
         m_tabs[i]->setObjectName(tabNames[i]);
         m_tabs[i]->setImage(picture(skin::names::Tab));
-        m_tabs[i]->setFont(skin::Fonts::named(QStringLiteral("微软雅黑"), 20));
+        m_tabs[i]->setFont(skin::Fonts::named(tr("微软雅黑"), 20));
         m_tabs[i]->setTextColors(skin::palette::TextSoft, skin::palette::BrandDeep);
         connect(m_tabs[i], &CButtonPNG::clicked, this, [this, i] { clickTab(Tab(i)); });
     }
@@ -155,7 +155,7 @@ void MainWindow::buildControls()
     m_banner->setPictures(picture(skin::names::Banner));
     m_banner->setButtonCursor(Qt::PointingHandCursor);
     m_banner->setNoBorder(true);
-    m_banner->setToolTip(QStringLiteral("进入corvana官网"));
+    m_banner->setToolTip(tr("进入corvana官网"));
     connect(m_banner, &CButtonST::clicked, this, [this] { openWebPage(QStringLiteral("/")); });
 
     layoutControls();
@@ -166,30 +166,30 @@ void MainWindow::buildMenu()
     m_menuButton = new CButtonST(this);
     m_menuButton->setObjectName(QStringLiteral("mainMenuButton"));
     m_menuButton->setPictures(picture(skin::names::Menu));
-    m_menuButton->setToolTip(QStringLiteral("主菜单"));
+    m_menuButton->setToolTip(tr("主菜单"));
     const struct {
         int command;
-        const char16_t* text;
+        const char* text;
         bool separatorAfter;
     } entries[] = {
-        { InstantMeeting, u"即时会议    ", false },
-        { BookMeeting, u"预约会议", false },
-        { SendSms, u"发送短信", true },
-        { ManageAddressBook, u"通信录管理", true },
-        { ChangePassword, u"修改密码", false },
-        { MeetingSettings, u"会议设置", false },
-        { Recharge, u"账户充值", false },
-        { BillQuery, u"详单查询", false },
-        { Recordings, u"录音试听", true },
-        { CheckVersion, u"软件升级", false },
-        { Help, u"系统帮助", false },
+        { InstantMeeting, QT_TR_NOOP("即时会议    "), false },
+        { BookMeeting, QT_TR_NOOP("预约会议"), false },
+        { SendSms, QT_TR_NOOP("发送短信"), true },
+        { ManageAddressBook, QT_TR_NOOP("通信录管理"), true },
+        { ChangePassword, QT_TR_NOOP("修改密码"), false },
+        { MeetingSettings, QT_TR_NOOP("会议设置"), false },
+        { Recharge, QT_TR_NOOP("账户充值"), false },
+        { BillQuery, QT_TR_NOOP("详单查询"), false },
+        { Recordings, QT_TR_NOOP("录音试听"), true },
+        { CheckVersion, QT_TR_NOOP("软件升级"), false },
+        { Help, QT_TR_NOOP("系统帮助"), false },
         // Where no window-system menu exists (this platform), "关于" lives here only.
-        { About, u"关    于", true },
-        { ChangeUser, u"更改用户", false },
-        { Exit, u"退    出", false },
+        { About, QT_TR_NOOP("关    于"), true },
+        { ChangeUser, QT_TR_NOOP("更改用户"), false },
+        { Exit, QT_TR_NOOP("退    出"), false },
     };
     for (const auto& entry : entries) {
-        m_menuButton->addMenuCommand(entry.command, QString::fromUtf16(entry.text));
+        m_menuButton->addMenuCommand(entry.command, tr(entry.text));
         if (entry.separatorAfter)
             m_menuButton->addMenuSeparator();
     }
@@ -448,7 +448,7 @@ void MainWindow::signInCompleted()
     m_ticker->start();
     QString error;
     if (!OptionsFile().save(m_session.savedAccounts(), m_session.regphoneid(), &error))
-        MessageBoxDialog::run(this, QStringLiteral("保存账户信息失败：%1").arg(error), QStringLiteral("提示"));
+        MessageBoxDialog::run(this, tr("保存账户信息失败：%1").arg(error), tr("提示"));
     setSignedInCaptions();
 
     if (m_login)
@@ -767,20 +767,20 @@ void MainWindow::checkVersion()
 
 void MainWindow::actOnVersionAnswer(const VersionAnswer& answer)
 {
-    const QString title = QStringLiteral("提示");
+    const QString title = tr("提示");
     switch (answer.outcome) {
     case VersionAnswer::Outcome::Silent:
         break;
     case VersionAnswer::Outcome::UpToDate:
-        MessageBoxDialog::run(this, QStringLiteral("您的程序已是最新版本。"), title);
+        MessageBoxDialog::run(this, tr("您的程序已是最新版本。"), title);
         break;
     case VersionAnswer::Outcome::MustUpgrade:
         // However the message is closed, the old version cannot go on.
-        MessageBoxDialog::run(this, QStringLiteral("当前版本太旧，请升级最新版程序。"), title);
+        MessageBoxDialog::run(this, tr("当前版本太旧，请升级最新版程序。"), title);
         startUpdater(answer.downloadList);
         break;
     case VersionAnswer::Outcome::MayUpgrade:
-        if (MessageBoxDialog::run(this, QStringLiteral("有新版本程序，现在升级吗？"), title, true)
+        if (MessageBoxDialog::run(this, tr("有新版本程序，现在升级吗？"), title, true)
             == MessageBoxDialog::Ok)
             startUpdater(answer.downloadList);
         break;
@@ -792,7 +792,7 @@ void MainWindow::startUpdater(const std::string& downloadList)
     const QString error = UpdaterLauncher::start(QString::fromStdString(downloadList));
     if (!error.isEmpty()) {
         // Ending now would leave the user with neither the old program nor a new one.
-        MessageBoxDialog::run(this, error, QStringLiteral("提示"));
+        MessageBoxDialog::run(this, error, tr("提示"));
         return;
     }
     m_workspace->StopLiveMonitor();

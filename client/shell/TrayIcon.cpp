@@ -15,8 +15,8 @@ TrayIcon::TrayIcon(QWidget* mainWindow)
     , m_menu(new QMenu(mainWindow))
 {
     m_menu->setObjectName(QStringLiteral("trayMenu"));
-    m_menu->addAction(QStringLiteral("显示Corvana"), this, [this] { emit command(ShowCommand); });
-    m_menu->addAction(QStringLiteral("退出Corvana"), this, [this] { emit command(ExitCommand); });
+    m_menu->addAction(tr("显示Corvana"), this, [this] { emit command(ShowCommand); });
+    m_menu->addAction(tr("退出Corvana"), this, [this] { emit command(ExitCommand); });
 }
 
 TrayIcon::~TrayIcon()

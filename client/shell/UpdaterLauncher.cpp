@@ -32,11 +32,11 @@ QString UpdaterLauncher::start(const QString& downloadList)
     if (!startFunction()) {
         const QFileInfo info(program);
         if (!info.exists() || !info.isExecutable())
-            return QStringLiteral("未找到升级程序（%1），无法自动升级。请重新安装Corvana。").arg(program);
+            return QCoreApplication::translate("UpdaterLauncher", "未找到升级程序（%1），无法自动升级。请重新安装Corvana。").arg(program);
     }
     const auto& start = startFunction() ? startFunction() : UpdaterLauncher::StartFunction(&startDetached);
     if (!start(program, { downloadList }, folder))
-        return QStringLiteral("升级程序（%1）无法启动，请稍后重试。").arg(program);
+        return QCoreApplication::translate("UpdaterLauncher", "升级程序（%1）无法启动，请稍后重试。").arg(program);
     return {};
 }
 

@@ -37,8 +37,8 @@ constexpr int kLoneOkShift = 50;
 MessageBoxDialog::MessageBoxDialog(QWidget* parent)
     : CDialogEx(parent)
     , m_textLabel(new QLabel(this))
-    , m_okButton(new CButtonPNG(QStringLiteral("确定"), this))
-    , m_cancelButton(new CButtonPNG(QStringLiteral("取消"), this))
+    , m_okButton(new CButtonPNG(tr("确定"), this))
+    , m_cancelButton(new CButtonPNG(tr("取消"), this))
 {
     setObjectName(QStringLiteral("messageBox"));
     setModal(true);

@@ -24,8 +24,8 @@ ProgressDialog::ProgressDialog(QWidget* owner)
     : CDialogEx(owner)
     , m_reporter(std::make_shared<ProgressReporter>())
     , m_bar(new QProgressBar(this))
-    , m_statusLabel(new QLabel(QStringLiteral("正在处理中..."), this))
-    , m_cancelButton(new CButtonPNG(QStringLiteral("取消"), this))
+    , m_statusLabel(new QLabel(tr("正在处理中..."), this))
+    , m_cancelButton(new CButtonPNG(tr("取消"), this))
 {
     setObjectName(QStringLiteral("progressDialog"));
     setModal(true);
@@ -119,7 +119,7 @@ void ProgressDialog::closeEvent(QCloseEvent* event)
     const int failure = m_reporter->failureCount();
     if (success >= 0 && failure >= 0) {
         MessageBoxDialog::run(
-            this, QStringLiteral("成功：%1,失败：%2").arg(success).arg(failure), QStringLiteral("提示"));
+            this, tr("成功：%1,失败：%2").arg(success).arg(failure), tr("提示"));
     }
     accept();
 }

@@ -1,5 +1,6 @@
 #include "core/session/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QFile>
 
@@ -14,7 +15,7 @@ namespace {
 bool fail(QString* error, const QString& path, const char* step, int code)
 {
     if (error)
-        *error = QStringLiteral("无法保存 %1 (%2: %3)")
+        *error = QCoreApplication::translate("AtomicFile", "无法保存 %1 (%2: %3)")
                      .arg(path, QLatin1String(step), QString::fromLocal8Bit(std::strerror(code)));
     return false;
 }

@@ -3,6 +3,7 @@
 #include "core/session/PrivateProfile.h"
 #include "core/session/SavedAccountTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -41,12 +42,12 @@ bool OptionsFile::save(const SavedAccountTable& table, std::string_view signedIn
     if (!profile.load(m_path)) {
         // Rewriting a file we could not read would lose what it holds besides the accounts.
         if (error)
-            *error = QStringLiteral("无法读取 %1").arg(m_path);
+            *error = QCoreApplication::translate("OptionsFile", "无法读取 %1").arg(m_path);
         return false;
     }
     if (!table.save(profile, signedInAccount)) {
         if (error)
-            *error = QStringLiteral("没有要保存的帐号");
+            *error = QCoreApplication::translate("OptionsFile", "没有要保存的帐号");
         return false;
     }
     return profile.save(m_path, error);

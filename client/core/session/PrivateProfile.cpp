@@ -3,6 +3,7 @@
 #include "core/service/ResultText.h"
 #include "core/session/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -196,7 +197,7 @@ bool PrivateProfile::save(const QString& path, QString* error) const
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
         if (error)
-            *error = QStringLiteral("无法创建文件夹 %1").arg(folder);
+            *error = QCoreApplication::translate("PrivateProfile", "无法创建文件夹 %1").arg(folder);
         return false;
     }
     return AtomicFile::write(path, text(), error);

@@ -1,4 +1,341 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于 Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corvana电话会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本 %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+随时随地召开电话会议：即时会议、预约会议、
+通信录、短信通知与录音试听。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>通信录管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AtomicFile</name>
+    <message>
+        <source>无法保存 %1 (%2: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BillQueryWindow</name>
+    <message>
+        <source>详单查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConferenceWorkspace</name>
+    <message>
+        <source>电话会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactsModel</name>
+    <message>
+        <source>未分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找结果 [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExitPromptDialog</name>
+    <message>
+        <source>最小化到系统托盘，不退出程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不再提醒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>登    录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录失败（错误代码：%1）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帐号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在登录.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>免费注册</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corvana官网</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登录超时，请检查您的网络或重新登录。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>通信录管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>微软雅黑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入corvana官网</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主菜单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时会议    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送短信</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>账户充值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详单查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音试听</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件升级</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>系统帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关    于</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更改用户</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退    出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存账户信息失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>您的程序已是最新版本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前版本太旧，请升级最新版程序。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有新版本程序，现在升级吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeetingListDelegate</name>
+    <message>
+        <source>宋体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议开始时间：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxDialog</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsFile</name>
+    <message>
+        <source>无法读取 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有要保存的帐号</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrivateProfile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>正在处理中...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成功：%1,失败：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>录音试听</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>显示Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterLauncher</name>
+    <message>
+        <source>未找到升级程序（%1），无法自动升级。请重新安装Corvana。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>升级程序（%1）无法启动，请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
