@@ -125,9 +125,11 @@ TEST(XmlResponseLayout, EachNestedRowsFieldGivesAllTheTextBelowIt)
     EXPECT_EQ(chain.text, "deep\rb\rdeep\r");
 }
 
+constexpr const char* kContactFields = "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname";
+
 TEST(XmlResponseLayout, RowsNestedInFieldsReadAsTheDomReadsThem)
 {
-    const std::string fields = "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname";
+    const std::string fields = kContactFields;
     const std::vector<std::string> names { "clientno", "addressno", "addressname", "phone", "sex", "email",
         "addressgroupid", "addressgroupname" };
     for (const int depth : { 1, 2, 3, 7, 40 }) {
@@ -143,4 +145,19 @@ TEST(XmlResponseLayout, RowsNestedInFieldsReadAsTheDomReadsThem)
             }
         }
     }
+}
+
+TEST(XmlResponseLayout, NestedRowsWhoseRepeatedTextWouldDwarfTheReplyReadAsUnreadable)
+{
+    // Every row's field repeats the text of all the rows below it: 3,000 rows of 100
+    // bytes would read as some 450 MB from a reply of under 400 KB.
+    const Decoded refused = rowsOf(rowsNestedInAField(3000, "", std::string(100, 'x')), "Table", kContactFields);
+    EXPECT_EQ(refused.rows, 0);
+    EXPECT_EQ(refused.text, "");
+
+    // Nested as deep, with nothing but the innermost text to repeat: every row reads.
+    const std::string chain = "<r>" + repeated("<Table><sex>", 3000) + "x" + repeated("</sex></Table>", 3000) + "</r>";
+    const Decoded deep = rowsOf(chain, "Table", kContactFields);
+    EXPECT_EQ(deep.rows, 3000);
+    EXPECT_EQ(deep.text, repeated("\r\r\r\rx\r\r\r\r\n", 2999) + "\r\r\r\rx\r\r\r\r");
 }
