@@ -1,6 +1,7 @@
 // The HTTP exchange and the request text beyond the per-operation table: framing,
 // capacities, faults, time-outs, cancel, escaping, code pages and length limits.
 #include "cvsrv/CCvService.h"
+#include "cvsrv/CUtility.h"
 
 #include "CodePageGuard.h"
 #include "FakeSoapServer.h"
@@ -196,6 +197,28 @@ TEST(Escaping, TextValuesCannotBreakTheRequest)
     EXPECT_EQ(parameterOf(request, "phone"), "1390</phone><x>");
     EXPECT_EQ(parameterOf(request, "email"), "a\"b'c@d");
     EXPECT_EQ(text, "0\r");
+}
+
+TEST(Escaping, SignInSignsThePasswordAsTyped)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "UserClientLogin", "0")));
+    const char* password = "p&<w";
+    EXPECT_EQ(CCvService(configFor(server)).UserClientLogin(kPhone, password, "ip"), 0);
+    const auto request = server.lastRequest();
+    checkRequest(request, kNs,
+        { "UserClientLogin",
+            { { "inregphoneid", kPhone }, { "inclientpassword", password }, { "inipaddress", "ip" },
+                { "inlogincmd", "0" }, { "inuserid", "pcadm" }, { "timeticks", kTimeStampToken },
+                { "strMD5Client", kHashToken } },
+            kPhone, password });
+    const std::string stamp = parameterOf(request, "timeticks");
+    char asTyped[33];
+    char asSent[33];
+    CUtility().EncodeMd5(asTyped, "%s%s%s%s", kPhone, password, stamp.c_str(), CUtility::kHashSalt);
+    CUtility().EncodeMd5(asSent, "%s%s%s%s", kPhone, "p&amp;&lt;w", stamp.c_str(), CUtility::kHashSalt);
+    EXPECT_EQ(parameterOf(request, "strMD5Client"), asTyped);
+    EXPECT_NE(parameterOf(request, "strMD5Client"), asSent);
 }
 
 TEST(Escaping, ControlCharactersThatXmlCannotCarryAreDropped)
