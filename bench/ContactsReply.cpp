@@ -3,6 +3,7 @@
 #include "SoapReplies.h"
 
 #include <array>
+#include <string_view>
 
 namespace corvana::bench {
 
@@ -40,6 +41,30 @@ std::string contactsReply(std::size_t count)
         });
     }
     return test::dataSetReply("http://corvana.example.com/", "QueryClientAddress", "Table", rows);
+}
+
+std::string nestedContactsReply(std::size_t bytes, std::size_t& rows)
+{
+    constexpr std::string_view kOpen = "<Table><sex>";
+    constexpr std::string_view kClose = "</sex></Table>";
+    constexpr std::string_view kLeaf = "女";
+    // The rows go where the one row of a one-contact reply is.
+    const std::string shell
+        = test::dataSetReply("http://corvana.example.com/", "QueryClientAddress", "Table", { { { "sex", "@" } } });
+    const std::size_t rowAt = shell.find("<Table ");
+    const std::size_t rowEnd = shell.find("</Table>", rowAt) + std::string_view("</Table>").size();
+    const std::size_t room = bytes - (shell.size() - (rowEnd - rowAt)) - kLeaf.size();
+    rows = room / (kOpen.size() + kClose.size());
+    std::string reply;
+    reply.reserve(bytes);
+    reply.append(shell, 0, rowAt);
+    for (std::size_t i = 0; i < rows; ++i)
+        reply += kOpen;
+    reply += kLeaf;
+    for (std::size_t i = 0; i < rows; ++i)
+        reply += kClose;
+    reply.append(shell, rowEnd);
+    return reply;
 }
 
 } // namespace corvana::bench

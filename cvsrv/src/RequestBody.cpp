@@ -25,10 +25,14 @@ std::string escapeXml(std::string_view text)
         case '\'':
             escaped += "&apos;";
             break;
+        case '\r':
+            // A parser reads a literal CR (or CR LF) back as LF; only a reference keeps it.
+            escaped += "&#13;";
+            break;
         default:
             // XML 1.0 has no place for other control characters, not even as character
             // references: one of them would get the whole request refused.
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n')
                 escaped += c;
         }
     }

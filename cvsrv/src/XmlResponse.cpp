@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace cvsrv {
@@ -54,16 +57,22 @@ pugi::xml_node nextInDocument(pugi::xml_node node, const pugi::xml_node& root, b
     return node == root ? pugi::xml_node() : node.next_sibling();
 }
 
+// Whether the node's value is part of the DOM text of the element that holds it:
+// character data, and the text an element keeps in itself.
+inline bool valueIsText(const pugi::xml_node& node)
+{
+    const pugi::xml_node_type type = node.type();
+    return type == pugi::node_pcdata || type == pugi::node_cdata || type == pugi::node_element;
+}
+
 // All descendant character data in document order, as the DOM text property
 // defines it: the text kept in the element first, then the descendants'.
 void appendText(const pugi::xml_node& element, std::string& out)
 {
     out += element.value();
-    for (pugi::xml_node node = element.first_child(); node; node = nextInDocument(node, element, true)) {
-        const pugi::xml_node_type type = node.type();
-        if (type == pugi::node_pcdata || type == pugi::node_cdata || type == pugi::node_element)
+    for (pugi::xml_node node = element.first_child(); node; node = nextInDocument(node, element, true))
+        if (valueIsText(node))
             out += node.value();
-    }
 }
 
 std::vector<std::string_view> splitFields(const std::string& fieldList)
@@ -92,12 +101,16 @@ inline void prefetchAhead(const char* position)
         __builtin_prefetch(reinterpret_cast<const void*>(base + offset));
 }
 
+// How much text rows nested in fields may repeat on top of what a reply of rows
+// side by side can give (see RowReader::appendNested).
+constexpr std::size_t kNestedTextAllowance = std::size_t(16) << 20;
+
 // Writes rows of result text. One pass over a row's children finds the first
 // child of each field's name; children usually come in the order the fields are
 // asked for, so the field expected next is tried before the others.
 class RowReader {
 public:
-    RowReader(std::vector<std::string_view> fields, std::string_view rowTag)
+    RowReader(std::vector<std::string_view> fields, std::string_view rowTag, std::size_t replySize)
         : m_fields(std::move(fields))
         , m_rowTag(rowTag)
         , m_picks(m_fields.size())
@@ -106,7 +119,21 @@ public:
         std::sort(sorted.begin(), sorted.end());
         m_uniqueFields = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
         m_rowTagIsField = std::find(m_fields.begin(), m_fields.end(), m_rowTag) != m_fields.end();
+        std::size_t mostRepeats = 1;
+        for (auto first = sorted.begin(); first != sorted.end();) {
+            const auto last = std::upper_bound(first, sorted.end(), *first);
+            mostRepeats = std::max(mostRepeats, static_cast<std::size_t>(last - first));
+            first = last;
+        }
+        const std::size_t most = std::numeric_limits<std::size_t>::max();
+        m_nestedTextBudget = replySize > (most - kNestedTextAllowance) / mostRepeats
+            ? most
+            : replySize * mostRepeats + kNestedTextAllowance;
     }
+
+    // Whether a field's text outgrew what a reply of this size can hold (see
+    // appendNested); the rows read so far are then not the reply's.
+    bool refused() const { return m_refused; }
 
     // Appends the row's text to out. Returns whether the row's children may hold
     // further rows, so the walk must go through them.
@@ -173,17 +200,85 @@ private:
             if (pick && !pick.first_child())
                 out += pick.value();
             else if (pick)
-                appendText(pick, out);
+                appendNested(pick, out);
             out += '\r';
         }
         return mayHoldRows;
     }
 
+    // A field that holds elements may hold further rows, whose fields' text is part
+    // of its own. Fields of rows that do not nest inside one another are disjoint
+    // parts of the reply, so their text together is at most the reply's size for
+    // every time a name is asked for; d rows nested in one another's fields repeat
+    // it d times over, and a reply of a few megabytes would read as terabytes.
+    // Beyond the allowance such a reply is refused, as one that cannot be read;
+    // within it, nested rows read in full. Out of line: rows of the service's layout
+    // never come here, and the loop that reads them is faster without this in it.
+    [[gnu::noinline]] void appendNested(const pugi::xml_node& field, std::string& out)
+    {
+        auto found = m_nestedRanges.find(field.internal_object());
+        if (found == m_nestedRanges.end()) {
+            indexNested(field);
+            found = m_nestedRanges.find(field.internal_object());
+        }
+        const auto [begin, end] = found->second;
+        if (end - begin > m_nestedTextBudget) {
+            m_refused = true;
+            return;
+        }
+        m_nestedTextBudget -= end - begin;
+        out.append(m_nestedText, begin, end - begin);
+    }
+
+    // Reading each nested field by walking its subtree would walk a reply of rows
+    // nested d deep d times. Instead the subtree of a field is walked once, when the
+    // first field in it is read: its text is kept in document order, with the range
+    // of that text every element in it that can be a field covers, so the fields of
+    // the rows below are cut from it. Iterative, like every walk here; the ranges of
+    // the elements the walk is inside stay open on a stack of their own.
+    void indexNested(const pugi::xml_node& root)
+    {
+        std::vector<TextRange*> open;
+        pugi::xml_node node = root;
+        for (;;) {
+            if (node.first_child()) {
+                // Only a row's children are ever read as fields.
+                const bool field = node == root || nameIs(node.parent().name(), m_rowTag);
+                TextRange* range = field ? &m_nestedRanges[node.internal_object()] : nullptr;
+                if (range)
+                    range->first = m_nestedText.size();
+                open.push_back(range);
+            }
+            if (valueIsText(node))
+                m_nestedText += node.value();
+            if (const pugi::xml_node child = node.first_child()) {
+                node = child;
+                continue;
+            }
+            while (node != root && !node.next_sibling()) {
+                node = node.parent();
+                if (TextRange* range = open.back())
+                    range->second = m_nestedText.size();
+                open.pop_back();
+            }
+            if (node == root)
+                return;
+            node = node.next_sibling();
+        }
+    }
+
+    using TextRange = std::pair<std::size_t, std::size_t>;
+
     std::vector<std::string_view> m_fields;
     std::string_view m_rowTag;
     std::vector<pugi::xml_node> m_picks;
+    std::string m_nestedText;
+    // By node address, which is stable for the life of the document.
+    std::unordered_map<const void*, TextRange> m_nestedRanges;
+    std::size_t m_nestedTextBudget = 0;
     bool m_uniqueFields = true;
     bool m_rowTagIsField = false;
+    bool m_refused = false;
 };
 
 } // namespace
@@ -200,6 +295,7 @@ bool CXmlResponse::LoadText(std::string& reply)
     const pugi::xml_parse_result parsed
         = m_document->load_buffer_inplace(reply.data(), reply.size(), kParseOptions, pugi::encoding_utf8);
     m_loaded = static_cast<bool>(parsed);
+    m_replySize = m_loaded ? reply.size() : 0;
     if (!m_loaded)
         m_document->reset();
     return m_loaded;
@@ -226,7 +322,7 @@ int CXmlResponse::GetRows(const std::string& rowTag, const std::string& fieldLis
     std::vector<std::string_view> fields = splitFields(fieldList);
     if (fields.empty() || !m_loaded)
         return 0;
-    RowReader reader(std::move(fields), rowTag);
+    RowReader reader(std::move(fields), rowTag, m_replySize);
     int rows = 0;
     // A row is written when the walk reaches it, which is document order; its
     // children are walked only when they may hold rows themselves.
@@ -236,6 +332,10 @@ int CXmlResponse::GetRows(const std::string& rowTag, const std::string& fieldLis
             if (rows++ > 0)
                 result += '\n';
             descend = reader.read(node, result);
+            if (reader.refused()) {
+                result.clear();
+                return 0;
+            }
         }
         node = nextInDocument(node, *m_document, descend);
     }

@@ -27,11 +27,14 @@ public:
 
     // Result text of the elements named rowTag, in document order: per row, the text
     // of each listed field's first child element of that name followed by CR; rows
-    // joined by LF. Returns the number of row elements.
+    // joined by LF. Returns the number of row elements. Time and result grow with the
+    // reply's size: a reply of rows nested in fields so deep that their repeated text
+    // would outgrow that reads as one that cannot be read (no rows).
     int GetRows(const std::string& rowTag, const std::string& fieldList, std::string& result) const;
 
 private:
     std::unique_ptr<pugi::xml_document> m_document;
+    std::size_t m_replySize = 0;
     bool m_loaded = false;
 };
 

@@ -37,6 +37,16 @@ constexpr const char* kHash = kHashToken;
 constexpr int kUntouched = 77;
 constexpr const char* kNoText = "no text out-parameter";
 constexpr const char* kSendFailed = "发送数据失败!";
+// Appended to every text a caller passes: what XML must escape, a CR (which an XML
+// parser reads back as LF unless it travels as a character reference) and Chinese.
+constexpr const char* kAwkward = "&<>\"'\r中文";
+
+// The text a caller passes for a parameter whose plain value is given; one table of
+// cases serves both the plain and the awkward texts.
+struct CallerText {
+    bool awkward = false;
+    std::string operator()(const std::string& plain) const { return awkward ? plain + kAwkward : plain; }
+};
 
 struct Outcome {
     int status = 0;
@@ -99,9 +109,9 @@ std::string resultText(const std::vector<std::string>& fields, int count)
     return text;
 }
 
-ExpectedRequest signedRequest(const std::string& operation, std::vector<Field> parameters)
+ExpectedRequest signedRequest(const CallerText& t, const std::string& operation, std::vector<Field> parameters)
 {
-    return { operation, std::move(parameters), kPhone, kPassword };
+    return { operation, std::move(parameters), t(kPhone), t(kPassword) };
 }
 
 // An operation whose reply is one status value.
@@ -153,9 +163,9 @@ constexpr const char* kPastFields = "meettime,meettitle,meetcall,meetphone,meetp
                                     "meetshutupflag,meetautodialflag,members";
 constexpr const char* kMemberFields = "addressno,addressname,phone";
 
-std::vector<Field> lowerAccount(bool withUserId)
+std::vector<Field> lowerAccount(const CallerText& t, bool withUserId)
 {
-    std::vector<Field> parameters { { "inregphoneid", kPhone } };
+    std::vector<Field> parameters { { "inregphoneid", t(kPhone) } };
     if (withUserId)
         parameters.push_back({ "inuserid", "pcadm" });
     parameters.push_back({ "timeticks", kTs });
@@ -163,45 +173,56 @@ std::vector<Field> lowerAccount(bool withUserId)
     return parameters;
 }
 
-const std::vector<Field> kCamelAccount { { "regphoneId", kPhone }, { "userId", "pcadm" }, { "timeStamp", kTs },
-    { "hashCode", kHash } };
+std::vector<Field> camelAccount(const CallerText& t)
+{
+    return { { "regphoneId", t(kPhone) }, { "userId", "pcadm" }, { "timeStamp", kTs }, { "hashCode", kHash } };
+}
 
-std::vector<OperationCase> sessionCases()
+std::vector<OperationCase> sessionCases(const CallerText& t)
 {
     std::vector<OperationCase> cases;
     cases.push_back(statusCase(
-        signedRequest("UserClientLogin",
-            { { "inregphoneid", kPhone }, { "inclientpassword", kPassword }, { "inipaddress", "192.168.1.20" },
+        signedRequest(t, "UserClientLogin",
+            { { "inregphoneid", t(kPhone) }, { "inclientpassword", t(kPassword) }, { "inipaddress", t("192.168.1.20") },
                 { "inlogincmd", "0" }, { "inuserid", "pcadm" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string&, int&) { return s.UserClientLogin(kPhone, kPassword, "192.168.1.20"); }, 9, 9));
+        [t](CCvService& s, std::string&, int&) {
+            return s.UserClientLogin(t(kPhone).c_str(), t(kPassword).c_str(), t("192.168.1.20").c_str());
+        },
+        9, 9));
     cases.push_back(statusCase(
-        signedRequest("ModifytPasswordByPhoneID",
-            { { "inregphoneid", kPhone }, { "inoldpassword", kPassword }, { "innewpassword", "new&pw" },
+        signedRequest(t, "ModifytPasswordByPhoneID",
+            { { "inregphoneid", t(kPhone) }, { "inoldpassword", t(kPassword) }, { "innewpassword", t("new&pw") },
                 { "inuserid", "pcadm" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string&, int&) { return s.ModifytPasswordByPhoneID(kPhone, kPassword, "new&pw"); }, -1,
-        9));
+        [t](CCvService& s, std::string&, int&) {
+            return s.ModifytPasswordByPhoneID(t(kPhone).c_str(), t(kPassword).c_str(), t("new&pw").c_str());
+        },
+        -1, 9));
     cases.push_back(listCase(
-        signedRequest("GetMemberInfo", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int&) { return s.GetMemberInfo(kPhone, kPassword, text); }, "ds",
-        kMemberInfoFields, false, 9));
+        signedRequest(t, "GetMemberInfo", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.GetMemberInfo(t(kPhone).c_str(), t(kPassword).c_str(), text);
+        },
+        "ds", kMemberInfoFields, false, 9));
     cases.push_back(wrappedCase(
-        signedRequest("ClientPrivateInfo",
-            { { "inregphoneid", kPhone }, { "inidcard", "110101199001011234" }, { "inidtype", "1" }, { "insex", "2" },
-                { "incontactid", "cid-9" }, { "inemail", "a@b.cn" }, { "instreet", "长安街1号" }, { "incity", "北京" },
-                { "instate", "北京市" }, { "incountry", "中国" }, { "postcode", "100000" },
-                { "inmeetcall", "01088886666" }, { "inmessagesender", "签名" }, { "incomment", "备注" },
-                { "inuserid", "pcadm" }, { "inoprflag", "3" }, { "timeticks", kTs }, { "strMD5Client", kHash },
-                { "contactname", "王五" } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientPrivateInfo(kPhone, kPassword, "110101199001011234", 1, 2, "cid-9", "a@b.cn", "长安街1号",
-                "北京", "北京市", "中国", "100000", "01088886666", "签名", "备注", 3, "王五", text);
+        signedRequest(t, "ClientPrivateInfo",
+            { { "inregphoneid", t(kPhone) }, { "inidcard", t("110101199001011234") }, { "inidtype", "1" },
+                { "insex", "2" }, { "incontactid", t("cid-9") }, { "inemail", t("a@b.cn") },
+                { "instreet", t("长安街1号") }, { "incity", t("北京") }, { "instate", t("北京市") },
+                { "incountry", t("中国") }, { "postcode", t("100000") }, { "inmeetcall", t("01088886666") },
+                { "inmessagesender", t("签名") }, { "incomment", t("备注") }, { "inuserid", "pcadm" },
+                { "inoprflag", "3" }, { "timeticks", kTs }, { "strMD5Client", kHash }, { "contactname", t("王五") } }),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientPrivateInfo(t(kPhone).c_str(), t(kPassword).c_str(), t("110101199001011234").c_str(), 1, 2,
+                t("cid-9").c_str(), t("a@b.cn").c_str(), t("长安街1号").c_str(), t("北京").c_str(), t("北京市").c_str(),
+                t("中国").c_str(), t("100000").c_str(), t("01088886666").c_str(), t("签名").c_str(), t("备注").c_str(),
+                3, t("王五").c_str(), text);
         },
         "0", 9));
 
-    OperationCase balance { signedRequest("GetClientBalance", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int&) {
+    OperationCase balance { signedRequest(t, "GetClientBalance", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int&) {
             std::string amount = "b0", expiry = "e0";
-            const int status = s.GetClientBalance(kPhone, kPassword, amount, expiry);
+            const int status = s.GetClientBalance(t(kPhone).c_str(), t(kPassword).c_str(), amount, expiry);
             text = amount + "|" + expiry;
             return status;
         },
@@ -211,24 +232,31 @@ std::vector<OperationCase> sessionCases()
     cases.push_back(balance);
 
     cases.push_back(statusCase(
-        signedRequest("SetMeetCall",
-            { { "inregphoneid", kPhone }, { "inmeetcal", "02166668888" }, { "inuserid", "pcadm" }, { "timeticks", kTs },
-                { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string&, int&) { return s.SetMeetCall(kPhone, kPassword, "02166668888"); }, -1, 9));
-    cases.push_back(statusCase(
-        signedRequest("SetMessagesender",
-            { { "inregphoneid", kPhone }, { "inmessagesender", "张经理" }, { "inuserid", "pcadm" },
+        signedRequest(t, "SetMeetCall",
+            { { "inregphoneid", t(kPhone) }, { "inmeetcal", t("02166668888") }, { "inuserid", "pcadm" },
                 { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string&, int&) { return s.SetMessagesender(kPhone, kPassword, "张经理"); }, -1, 9));
+        [t](CCvService& s, std::string&, int&) {
+            return s.SetMeetCall(t(kPhone).c_str(), t(kPassword).c_str(), t("02166668888").c_str());
+        },
+        -1, 9));
+    cases.push_back(statusCase(
+        signedRequest(t, "SetMessagesender",
+            { { "inregphoneid", t(kPhone) }, { "inmessagesender", t("张经理") }, { "inuserid", "pcadm" },
+                { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [t](CCvService& s, std::string&, int&) {
+            return s.SetMessagesender(t(kPhone).c_str(), t(kPassword).c_str(), t("张经理").c_str());
+        },
+        -1, 9));
     cases.push_back(statusCase(
         { "TransferAccount",
-            { { "inoutregphoneid", "13700000001" }, { "inoutclientpassword", "payer" },
-                { "intoregphoneid", "13600000002" }, { "inrecharge", "100" }, { "inrechargeadd", "20" },
-                { "inprocessstate", "1" }, { "inremark", "转账" }, { "inuserid", "pcadm" }, { "timeticks", kTs },
+            { { "inoutregphoneid", t("13700000001") }, { "inoutclientpassword", t("payer") },
+                { "intoregphoneid", t("13600000002") }, { "inrecharge", "100" }, { "inrechargeadd", "20" },
+                { "inprocessstate", "1" }, { "inremark", t("转账") }, { "inuserid", "pcadm" }, { "timeticks", kTs },
                 { "strMD5Client", kHash } },
-            "13700000001", "payer" },
-        [](CCvService& s, std::string&, int&) {
-            return s.TransferAccount("13700000001", "payer", "13600000002", 100, 20, 1, "转账");
+            t("13700000001"), t("payer") },
+        [t](CCvService& s, std::string&, int&) {
+            return s.TransferAccount(
+                t("13700000001").c_str(), t("payer").c_str(), t("13600000002").c_str(), 100, 20, 1, t("转账").c_str());
         },
         -1, 9));
 
@@ -237,231 +265,259 @@ std::vector<OperationCase> sessionCases()
         soapResult(kNs, "GetSysMsgInfo", "余额不足"), { 0, "余额不足", kUntouched }, { 0, "", kUntouched },
         { -1, kSendFailed, kUntouched } });
     cases.push_back({ { "CheckOrUpdatePCClientVersion",
-                          { { "insofttype", "160" }, { "insoftversion", "1.0.3" }, { "inuserid", kPhone },
+                          { { "insofttype", "160" }, { "insoftversion", t("1.0.3") }, { "inuserid", t(kPhone) },
                               { "timeticks", kTs } },
                           "", "" },
-        [](CCvService& s, std::string& text, int&) { return s.CheckOrUpdatePCClientVersion("1.0.3", kPhone, text); },
+        [t](CCvService& s, std::string& text, int&) {
+            return s.CheckOrUpdatePCClientVersion(t("1.0.3").c_str(), t(kPhone).c_str(), text);
+        },
         soapResponse(kNs, "CheckOrUpdatePCClientVersion",
             { { "outdownloadurl", "http://h/corvana;http://h/libcvsrv.so" }, { "outupgradeflag", "1" },
                 { "outsoftversion", "2.1.0" }, { "CheckOrUpdatePCClientVersionResult", "0" } }),
         { 0, "0\r2.1.0\r1\rhttp://h/corvana;http://h/libcvsrv.so\r", kUntouched }, { 0, "", kUntouched },
         { -1, kSendFailed, kUntouched } });
     cases.push_back(listCase(
-        signedRequest("GetClientRoomInfo", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int&) { return s.GetClientRoomInfo(kPhone, kPassword, text); }, "ds",
-        "chairpersonpwd,participantpwd", false));
-    cases.push_back({ signedRequest("ModifyClientRoomInfo",
-                          { { "inregphoneid", kPhone }, { "inroomtype", "0" }, { "inchairpersonpwd", "" },
+        signedRequest(t, "GetClientRoomInfo", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.GetClientRoomInfo(t(kPhone).c_str(), t(kPassword).c_str(), text);
+        },
+        "ds", "chairpersonpwd,participantpwd", false));
+    cases.push_back({ signedRequest(t, "ModifyClientRoomInfo",
+                          { { "inregphoneid", t(kPhone) }, { "inroomtype", "0" }, { "inchairpersonpwd", "" },
                               { "inparticipantpwd", "" }, { "instarttime", "2010-01-01T00:00:00" },
                               { "inendtime", "2070-01-01T00:00:00" }, { "inoprflag", "0" }, { "inuserid", "pcadm" },
                               { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string&, int& rows) { return s.ModifyClientRoomInfo(kPhone, kPassword, rows); },
+        [t](CCvService& s, std::string&, int& rows) {
+            return s.ModifyClientRoomInfo(t(kPhone).c_str(), t(kPassword).c_str(), rows);
+        },
         soapResult(kNs, "ModifyClientRoomInfo", "3"), { 0, kNoText, 3 }, { 0, kNoText, -1 }, { -1, kNoText, -1 } });
     cases.push_back(wrappedCase(
-        signedRequest("GetClientNoteNo", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int&) { return s.GetClientNoteNo(kPhone, kPassword, text); },
+        signedRequest(t, "GetClientNoteNo", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.GetClientNoteNo(t(kPhone).c_str(), t(kPassword).c_str(), text);
+        },
         std::vector<Field> { { "noteNo", "106900001234" } }));
     return cases;
 }
 
-std::vector<OperationCase> conferenceCases()
+std::vector<OperationCase> conferenceCases(const CallerText& t)
 {
     std::vector<OperationCase> cases;
     cases.push_back(wrappedCase(
-        signedRequest("createConference",
-            { { "inmeetname", "" }, { "inmeettitle", "周会" }, { "inmeetcall", "01088886666" },
-                { "inmeetphone", "13800000001,13800000002" }, { "inphoneaddress", "张三,李四" }, { "inmeettype", "5" },
-                { "inmeettime", "2026-12-08 09:30:00" }, { "inmeetsmsflag", "1" }, { "inmeetrecflag", "2" },
-                { "inautocall", "3" }, { "inshutup", "4" }, { "inuserid", "pcadm" }, { "inregphoneid", kPhone },
-                { "ipaddress", "10.1.2.3" }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.createConference(kPhone, kPassword, "周会", "01088886666", "13800000001,13800000002", "张三,李四",
-                "2026-12-08 09:30:00", "10.1.2.3", 1, 2, 3, 4, 5, text);
+        signedRequest(t, "createConference",
+            { { "inmeetname", "" }, { "inmeettitle", t("周会") }, { "inmeetcall", t("01088886666") },
+                { "inmeetphone", t("13800000001,13800000002") }, { "inphoneaddress", t("张三,李四") },
+                { "inmeettype", "5" }, { "inmeettime", t("2026-12-08 09:30:00") }, { "inmeetsmsflag", "1" },
+                { "inmeetrecflag", "2" }, { "inautocall", "3" }, { "inshutup", "4" }, { "inuserid", "pcadm" },
+                { "inregphoneid", t(kPhone) }, { "ipaddress", t("10.1.2.3") }, { "timeticks", kTs },
+                { "strMD5Client", kHash } }),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.createConference(t(kPhone).c_str(), t(kPassword).c_str(), t("周会").c_str(),
+                t("01088886666").c_str(), t("13800000001,13800000002").c_str(), t("张三,李四").c_str(),
+                t("2026-12-08 09:30:00").c_str(), t("10.1.2.3").c_str(), 1, 2, 3, 4, 5, text);
         },
         "88001"));
     cases.push_back(wrappedCase(
-        signedRequest("ModifyBookConference",
-            { { "inconferenceid", "88001" }, { "inmeetname", "" }, { "inmeettitle", "周会改" },
-                { "inmeetcall", "01088886666" }, { "inmeetphone", "13800000001" }, { "inphoneaddress", "张三" },
-                { "inmeettime", "2026-12-09 10:00:00" }, { "inmeetsmsflag", "1" }, { "inmeetrecflag", "2" },
-                { "inautocallflag", "3" }, { "inshutupflag", "4" }, { "inipaddress", "10.1.2.3" }, { "inoprflag", "2" },
-                { "inuserid", "pcadm" }, { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ModifyBookConference(kPhone, kPassword, "88001", "周会改", "01088886666", "13800000001", "张三",
-                "2026-12-09 10:00:00", "10.1.2.3", 1, 2, 3, 4, 2, text);
+        signedRequest(t, "ModifyBookConference",
+            { { "inconferenceid", t("88001") }, { "inmeetname", "" }, { "inmeettitle", t("周会改") },
+                { "inmeetcall", t("01088886666") }, { "inmeetphone", t("13800000001") },
+                { "inphoneaddress", t("张三") }, { "inmeettime", t("2026-12-09 10:00:00") }, { "inmeetsmsflag", "1" },
+                { "inmeetrecflag", "2" }, { "inautocallflag", "3" }, { "inshutupflag", "4" },
+                { "inipaddress", t("10.1.2.3") }, { "inoprflag", "2" }, { "inuserid", "pcadm" },
+                { "inregphoneid", t(kPhone) }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ModifyBookConference(t(kPhone).c_str(), t(kPassword).c_str(), t("88001").c_str(),
+                t("周会改").c_str(), t("01088886666").c_str(), t("13800000001").c_str(), t("张三").c_str(),
+                t("2026-12-09 10:00:00").c_str(), t("10.1.2.3").c_str(), 1, 2, 3, 4, 2, text);
         },
         "0"));
     cases.push_back(wrappedCase(
-        signedRequest("ConferenceControl",
-            { { "inconferenceid", "88001" }, { "incommandno", "6" }, { "inphoneid", "13800000001" },
-                { "inuserid", "pcadm" }, { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ConferenceControl(kPhone, kPassword, "88001", 6, "13800000001", text);
+        signedRequest(t, "ConferenceControl",
+            { { "inconferenceid", t("88001") }, { "incommandno", "6" }, { "inphoneid", t("13800000001") },
+                { "inuserid", "pcadm" }, { "inregphoneid", t(kPhone) }, { "timeticks", kTs },
+                { "strMD5Client", kHash } }),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ConferenceControl(
+                t(kPhone).c_str(), t(kPassword).c_str(), t("88001").c_str(), 6, t("13800000001").c_str(), text);
         },
         "0"));
-    const std::vector<Field> statusBody { { "conferenceid", "88001" }, { "inregphoneid", kPhone }, { "timeticks", kTs },
-        { "strMD5Client", kHash } };
+    const std::vector<Field> statusBody { { "conferenceid", t("88001") }, { "inregphoneid", t(kPhone) },
+        { "timeticks", kTs }, { "strMD5Client", kHash } };
     cases.push_back(wrappedCase(
-        signedRequest("GetMeetingStatus", statusBody),
-        [](CCvService& s, std::string& text, int&) { return s.GetMeetingStatus(kPhone, kPassword, "88001", text); },
+        signedRequest(t, "GetMeetingStatus", statusBody),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.GetMeetingStatus(t(kPhone).c_str(), t(kPassword).c_str(), t("88001").c_str(), text);
+        },
         "1"));
     cases.push_back(listCase(
-        signedRequest("GetMeetingMemberStatus", statusBody),
-        [](CCvService& s, std::string& text, int&) {
-            return s.GetMeetingMemberStatus(kPhone, kPassword, "88001", text);
+        signedRequest(t, "GetMeetingMemberStatus", statusBody),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.GetMeetingMemberStatus(t(kPhone).c_str(), t(kPassword).c_str(), t("88001").c_str(), text);
         },
         "ds", "phone,phoneaddress,phonetype,callstate,speakstate,speakrequest,activetalker", false));
     cases.push_back(listCase(
-        signedRequest("Getcurrentconferencelist", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.Getcurrentconferencelist(kPhone, kPassword, text, rows);
+        signedRequest(t, "Getcurrentconferencelist", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.Getcurrentconferencelist(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
         },
         "ds", kCurrentFields, true));
     cases.push_back(listCase(
-        signedRequest("GetSubscribeCurrentConference", lowerAccount(true)),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.GetSubscribeCurrentConference(kPhone, kPassword, text, rows);
+        signedRequest(t, "GetSubscribeCurrentConference", lowerAccount(t, true)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetSubscribeCurrentConference(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
         },
         "ds", kBookedFields, true));
     cases.push_back(listCase(
-        signedRequest("GetPastConference", lowerAccount(false)),
-        [](CCvService& s, std::string& text, int& rows) { return s.GetPastConference(kPhone, kPassword, text, rows); },
+        signedRequest(t, "GetPastConference", lowerAccount(t, false)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetPastConference(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
+        },
         "ds", kPastFields, true));
-    // Filters arrive as the caller wrote them: its entities are decoded by the reader.
+    // Filters arrive as the caller wrote them, whatever the other texts hold: the
+    // reader decodes the caller's own entities.
     cases.push_back(listCase(
-        signedRequest("getUserconference",
-            { { "inregphoneid", kPhone }, { "where", "meettime > '2026-01-01'" }, { "inuserid", "pcadm" },
+        signedRequest(t, "getUserconference",
+            { { "inregphoneid", t(kPhone) }, { "where", "meettime > '2026-01-01'" }, { "inuserid", "pcadm" },
                 { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.getUserconference(kPhone, kPassword, "meettime &gt; '2026-01-01'", text, rows);
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.getUserconference(
+                t(kPhone).c_str(), t(kPassword).c_str(), "meettime &gt; '2026-01-01'", text, rows);
         },
         "ds", "conferenceid,meetcall,meettime,processtime,times,charge,chargeyuan", true));
     cases.push_back(listCase(
-        signedRequest("GetMeetingRecordFile",
-            { { "inregphoneid", kPhone }, { "searchCondition", "meettime < '2026-12-01'" }, { "inuserid", "pcadm" },
+        signedRequest(t, "GetMeetingRecordFile",
+            { { "inregphoneid", t(kPhone) }, { "searchCondition", "meettime < '2026-12-01'" }, { "inuserid", "pcadm" },
                 { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.GetMeetingRecordFile(kPhone, kPassword, "meettime &lt; '2026-12-01'", text, rows);
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetMeetingRecordFile(
+                t(kPhone).c_str(), t(kPassword).c_str(), "meettime &lt; '2026-12-01'", text, rows);
         },
         "ds", "conferenceid,meetcall,meettime,meetrecfile,meettitle", true));
     return cases;
 }
 
-std::vector<OperationCase> addressBookCases()
+std::vector<OperationCase> addressBookCases(const CallerText& t)
 {
     std::vector<OperationCase> cases;
     cases.push_back(wrappedCase(
-        signedRequest("ClientAddressNew",
-            { { "regphoneId", kPhone }, { "addressNo", "501" }, { "sex", "1" }, { "addressName", "赵六" },
-                { "phone", "13500000005" }, { "email", "z@x.cn" }, { "userId", "pcadm" }, { "oprFlag", "2" },
+        signedRequest(t, "ClientAddressNew",
+            { { "regphoneId", t(kPhone) }, { "addressNo", "501" }, { "sex", "1" }, { "addressName", t("赵六") },
+                { "phone", t("13500000005") }, { "email", t("z@x.cn") }, { "userId", "pcadm" }, { "oprFlag", "2" },
                 { "timeStamp", kTs }, { "hashCode", kHash } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientAddressNew(kPhone, kPassword, 501, 1, "赵六", "13500000005", "z@x.cn", 2, text);
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressNew(t(kPhone).c_str(), t(kPassword).c_str(), 501, 1, t("赵六").c_str(),
+                t("13500000005").c_str(), t("z@x.cn").c_str(), 2, text);
         },
         "0"));
     cases.push_back(listCase(
-        signedRequest("QueryClientAddress", kCamelAccount),
-        [](CCvService& s, std::string& text, int& rows) { return s.QueryClientAddress(kPhone, kPassword, text, rows); },
+        signedRequest(t, "QueryClientAddress", camelAccount(t)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.QueryClientAddress(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
+        },
         "Table", "clientno,addressno,addressname,phone,sex,email,addressgroupid,addressgroupname", true));
-    const auto groupChange = [](const char* op, const char* id, const char* name, const char* flag) {
-        return signedRequest(op,
+    const auto groupChange = [&t](const char* op, const char* id, const std::string& name, const char* flag) {
+        return signedRequest(t, op,
             { { "ingroupid", id }, { "ingroupname", name }, { "inuserid", "pcadm" }, { "inoprflag", flag },
-                { "inregphoneid", kPhone }, { "timeticks", kTs }, { "strMD5Client", kHash } });
+                { "inregphoneid", t(kPhone) }, { "timeticks", kTs }, { "strMD5Client", kHash } });
     };
     cases.push_back(wrappedCase(
-        groupChange("ClientAddressGroup", "31", "家人", "2"),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientAddressGroup(kPhone, kPassword, 31, "家人", 2, text);
+        groupChange("ClientAddressGroup", "31", t("家人"), "2"),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressGroup(t(kPhone).c_str(), t(kPassword).c_str(), 31, t("家人").c_str(), 2, text);
         },
         "0"));
     cases.push_back(listCase(
-        signedRequest("GetClientAddressGroup", lowerAccount(false)),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.GetClientAddressGroup(kPhone, kPassword, text, rows);
+        signedRequest(t, "GetClientAddressGroup", lowerAccount(t, false)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetClientAddressGroup(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
         },
         "ds", "addressgroupid,addressgroupname", true));
-    const auto groupQuery = [](const char* op, const char* id) {
-        return signedRequest(op,
-            { { "regphoneId", kPhone }, { "groupId", id }, { "userId", "pcadm" }, { "timeStamp", kTs },
+    const auto groupQuery = [&t](const char* op, const std::string& id) {
+        return signedRequest(t, op,
+            { { "regphoneId", t(kPhone) }, { "groupId", id }, { "userId", "pcadm" }, { "timeStamp", kTs },
                 { "hashCode", kHash } });
     };
     cases.push_back(listCase(
-        groupQuery("QueryClientAddressGroupMember", "31"),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.QueryClientAddressGroupMember(kPhone, kPassword, "31", text, rows);
+        groupQuery("QueryClientAddressGroupMember", t("31")),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.QueryClientAddressGroupMember(
+                t(kPhone).c_str(), t(kPassword).c_str(), t("31").c_str(), text, rows);
         },
         "Table", kMemberFields, true));
-    const auto membership = [](const char* op, const char* group, const char* address, const char* flag) {
-        return signedRequest(op,
-            { { "regphoneId", kPhone }, { "groupId", group }, { "addressNo", address }, { "userId", "pcadm" },
+    const auto membership = [&t](const char* op, const char* group, const char* address, const char* flag) {
+        return signedRequest(t, op,
+            { { "regphoneId", t(kPhone) }, { "groupId", group }, { "addressNo", address }, { "userId", "pcadm" },
                 { "oprFlag", flag }, { "timeStamp", kTs }, { "hashCode", kHash } });
     };
     cases.push_back(wrappedCase(
         membership("ClientAddressGroupMemberNew", "31", "501", "1"),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientAddressGroupMemberNew(kPhone, kPassword, 31, 501, 1, text);
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientAddressGroupMemberNew(t(kPhone).c_str(), t(kPassword).c_str(), 31, 501, 1, text);
         },
         "0"));
     cases.push_back(listCase(
-        signedRequest("QueryNotAddressGroupMember", kCamelAccount),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.QueryNotAddressGroupMember(kPhone, kPassword, text, rows);
+        signedRequest(t, "QueryNotAddressGroupMember", camelAccount(t)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.QueryNotAddressGroupMember(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
         },
         "Table", kMemberFields, true));
     cases.push_back(wrappedCase(
-        groupChange("ClientConfGroup", "41", "董事会", "1"),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientConfGroup(kPhone, kPassword, 41, "董事会", 1, text);
+        groupChange("ClientConfGroup", "41", t("董事会"), "1"),
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientConfGroup(t(kPhone).c_str(), t(kPassword).c_str(), 41, t("董事会").c_str(), 1, text);
         },
         "0"));
     cases.push_back(listCase(
-        signedRequest("GetConfGroup", lowerAccount(false)),
-        [](CCvService& s, std::string& text, int& rows) { return s.GetConfGroup(kPhone, kPassword, text, rows); }, "ds",
-        "confgroupid,confgroupname", true));
+        signedRequest(t, "GetConfGroup", lowerAccount(t, false)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetConfGroup(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
+        },
+        "ds", "confgroupid,confgroupname", true));
     cases.push_back(listCase(
-        groupQuery("QueryClientConfGroupMember", "41"),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.QueryClientConfGroupMember(kPhone, kPassword, "41", text, rows);
+        groupQuery("QueryClientConfGroupMember", t("41")),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.QueryClientConfGroupMember(t(kPhone).c_str(), t(kPassword).c_str(), t("41").c_str(), text, rows);
         },
         "Table", kMemberFields, true));
     cases.push_back(listCase(
-        signedRequest("QueryNotConfGroupMember", kCamelAccount),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.QueryNotConfGroupMember(kPhone, kPassword, text, rows);
+        signedRequest(t, "QueryNotConfGroupMember", camelAccount(t)),
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.QueryNotConfGroupMember(t(kPhone).c_str(), t(kPassword).c_str(), text, rows);
         },
         "Table", kMemberFields, true));
     cases.push_back(wrappedCase(
         membership("ClientConfGroupMemberNew", "41", "502", "2"),
-        [](CCvService& s, std::string& text, int&) {
-            return s.ClientConfGroupMemberNew(kPhone, kPassword, 41, 502, 2, text);
+        [t](CCvService& s, std::string& text, int&) {
+            return s.ClientConfGroupMemberNew(t(kPhone).c_str(), t(kPassword).c_str(), 41, 502, 2, text);
         },
         "0"));
     cases.push_back(wrappedCase(
-        signedRequest("clientsendmessage",
-            { { "inphonelist", "13800000001,13800000002" }, { "inshortmessage", "明天开会" },
-                { "datetime", "2026-12-08 08:00:00" }, { "inuserid", "pcadm" }, { "inregphoneid", kPhone },
+        signedRequest(t, "clientsendmessage",
+            { { "inphonelist", t("13800000001,13800000002") }, { "inshortmessage", t("明天开会") },
+                { "datetime", t("2026-12-08 08:00:00") }, { "inuserid", "pcadm" }, { "inregphoneid", t(kPhone) },
                 { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int&) {
-            return s.clientsendmessage(
-                kPhone, kPassword, "13800000001,13800000002", "明天开会", "2026-12-08 08:00:00", text);
+        [t](CCvService& s, std::string& text, int&) {
+            return s.clientsendmessage(t(kPhone).c_str(), t(kPassword).c_str(), t("13800000001,13800000002").c_str(),
+                t("明天开会").c_str(), t("2026-12-08 08:00:00").c_str(), text);
         },
         std::vector<Field> {
             { "clientsendmessageResult", "0" }, { "outmsgsendcount", "2" }, { "outblackkeywords", "赌博" } }));
     cases.push_back(listCase(
-        signedRequest("GetUserPhoneCharge",
-            { { "inregphoneid", kPhone }, { "where", "msgsendtime > '2026-11-01'" }, { "inuserid", "pcadm" },
+        signedRequest(t, "GetUserPhoneCharge",
+            { { "inregphoneid", t(kPhone) }, { "where", "msgsendtime > '2026-11-01'" }, { "inuserid", "pcadm" },
                 { "timeticks", kTs }, { "strMD5Client", kHash } }),
-        [](CCvService& s, std::string& text, int& rows) {
-            return s.GetUserPhoneCharge(kPhone, kPassword, "msgsendtime &gt; '2026-11-01'", text, rows);
+        [t](CCvService& s, std::string& text, int& rows) {
+            return s.GetUserPhoneCharge(
+                t(kPhone).c_str(), t(kPassword).c_str(), "msgsendtime &gt; '2026-11-01'", text, rows);
         },
         "ds", "calledid,msgsendtime,origincharge", true));
     return cases;
 }
 
-std::vector<OperationCase> allCases()
+std::vector<OperationCase> allCases(const CallerText& t)
 {
-    std::vector<OperationCase> cases = sessionCases();
-    for (auto part : { conferenceCases(), addressBookCases() })
+    std::vector<OperationCase> cases = sessionCases(t);
+    for (auto part : { conferenceCases(t), addressBookCases(t) })
         cases.insert(cases.end(), part.begin(), part.end());
     return cases;
 }
@@ -506,6 +562,9 @@ class Operation : public testing::TestWithParam<OperationCase> {
 protected:
     FakeSoapServer m_server;
 };
+
+// The same table, every caller-supplied text but the filters ending in kAwkward.
+class OperationWithAwkwardTexts : public Operation { };
 
 } // namespace
 
@@ -560,5 +619,20 @@ TEST_P(Operation, FailedExchange)
     expectOutcome(run(operation, refused), operation.failed, "connection refused");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllOperations, Operation, testing::ValuesIn(allCases()),
-    [](const testing::TestParamInfo<OperationCase>& info) { return info.param.request.operation; });
+// Each text reaches the service's XML parser as the caller wrote it, signed as written.
+TEST_P(OperationWithAwkwardTexts, TextsArriveIntact)
+{
+    const OperationCase& operation = GetParam();
+    m_server.setReply(CannedReply::ok(operation.reply));
+    expectOutcome(run(operation, configFor(m_server)), operation.decoded, "realistic reply");
+    ASSERT_EQ(m_server.requestCount(), 1u);
+    const corvana::test::RecordedRequest request = m_server.lastRequest();
+    checkRequest(request, kNs, operation.request);
+    EXPECT_EQ(request.body.find(kAwkward), std::string::npos) << "sent unescaped";
+}
+
+const auto kCaseName = [](const testing::TestParamInfo<OperationCase>& info) { return info.param.request.operation; };
+
+INSTANTIATE_TEST_SUITE_P(AllOperations, Operation, testing::ValuesIn(allCases(CallerText { false })), kCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    AllOperations, OperationWithAwkwardTexts, testing::ValuesIn(allCases(CallerText { true })), kCaseName);

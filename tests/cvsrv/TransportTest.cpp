@@ -1,6 +1,7 @@
 // The HTTP exchange and the request text beyond the per-operation table: framing,
 // capacities, faults, time-outs, cancel, escaping, code pages and length limits.
 #include "cvsrv/CCvService.h"
+#include "cvsrv/CUtility.h"
 
 #include "CodePageGuard.h"
 #include "FakeSoapServer.h"
@@ -9,6 +10,11 @@
 #include "TestService.h"
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -117,20 +123,41 @@ TEST(Capacity, LargeContactListsFitTheirOwnLimit)
     EXPECT_EQ(text.rfind("\r0\r联系人0\r13910000000\r\r\r\r\r\n\r1\r联系人1\r", 0), 0u);
 }
 
-TEST(TimeOut, SlowServerFailsInsteadOfFreezing)
+namespace {
+
+// The time-outs are checked against the clock: a call must give up no sooner than its
+// configured limit and long before ten times that, so that a limit read in the wrong
+// unit or scale fails here, while a busy machine's delays stay far inside the margin.
+constexpr auto kTimeOut = 300ms;
+constexpr auto kWellBelowTenTimes = 2s;
+
+template <typename Call> void expectGivesUpOnTime(const char* what, Call call)
+{
+    SCOPED_TRACE(what);
+    const auto start = Clock::now();
+    call();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    // curl keeps time in whole milliseconds.
+    EXPECT_GE(elapsed, kTimeOut - 1ms);
+    EXPECT_LT(elapsed, kWellBelowTenTimes);
+}
+
+} // namespace
+
+TEST(TimeOut, SilentServerEndsTheExchangeAtItsLimit)
 {
     FakeSoapServer server;
-    CannedReply slow = CannedReply::ok(soapResult(kNs, "UserClientLogin", "0"));
-    slow.delay = 60s;
-    server.setReply(slow);
+    CannedReply silent = CannedReply::ok(soapResult(kNs, "UserClientLogin", "0"));
+    silent.delay = 60s;
+    server.setReply(silent);
     cvsrv::ServiceConfig config = configFor(server);
-    config.exchangeTimeoutMs = 300;
+    config.exchangeTimeoutMs = kTimeOut.count();
 
-    const auto start = Clock::now();
-    EXPECT_EQ(CCvService(config).UserClientLogin(kPhone, kPassword, "ip"), 9);
-    std::string text;
-    EXPECT_EQ(CCvService(config).GetClientRoomInfo(kPhone, kPassword, text), -1);
-    EXPECT_LT(Clock::now() - start, 30s);
+    expectGivesUpOnTime("sign-in", [&] { EXPECT_EQ(CCvService(config).UserClientLogin(kPhone, kPassword, "ip"), 9); });
+    expectGivesUpOnTime("room information", [&] {
+        std::string text;
+        EXPECT_EQ(CCvService(config).GetClientRoomInfo(kPhone, kPassword, text), -1);
+    });
 }
 
 TEST(TimeOut, TrickleSlowerThanTheExchangeLimitFails)
@@ -138,11 +165,39 @@ TEST(TimeOut, TrickleSlowerThanTheExchangeLimitFails)
     FakeSoapServer server;
     CannedReply trickle = CannedReply::ok(soapResult(kNs, "SetMeetCall", "0"));
     trickle.trickleBytes = 4;
-    trickle.trickleInterval = 100ms;
+    trickle.trickleInterval = 100ms; // the whole reply would take some seconds
     server.setReply(trickle);
     cvsrv::ServiceConfig config = configFor(server);
-    config.exchangeTimeoutMs = 500;
-    EXPECT_EQ(CCvService(config).SetMeetCall(kPhone, kPassword, "010"), 9);
+    config.exchangeTimeoutMs = kTimeOut.count();
+    expectGivesUpOnTime("trickle", [&] { EXPECT_EQ(CCvService(config).SetMeetCall(kPhone, kPassword, "010"), 9); });
+}
+
+TEST(TimeOut, HostThatNeverAcceptsEndsTheConnectAtItsLimit)
+{
+    // A listener whose one-place accept queue is taken and never served: the system
+    // drops further connection requests, as a host that does not answer would.
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int queued = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    ASSERT_GE(queued, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(listener, 0), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    ASSERT_EQ(::connect(queued, reinterpret_cast<sockaddr*>(&address), length), 0);
+
+    cvsrv::ServiceConfig config;
+    config.webHost = "127.0.0.1";
+    config.webPort = ntohs(address.sin_port);
+    config.namespaceUri = kNs;
+    config.connectTimeoutMs = kTimeOut.count();
+    config.exchangeTimeoutMs = 60000;
+    expectGivesUpOnTime("connect", [&] { EXPECT_EQ(CCvService(config).UserClientLogin(kPhone, kPassword, "ip"), 9); });
+    ::close(queued);
+    ::close(listener);
 }
 
 TEST(Cancel, AbortsATransferInProgress)
@@ -196,6 +251,28 @@ TEST(Escaping, TextValuesCannotBreakTheRequest)
     EXPECT_EQ(parameterOf(request, "phone"), "1390</phone><x>");
     EXPECT_EQ(parameterOf(request, "email"), "a\"b'c@d");
     EXPECT_EQ(text, "0\r");
+}
+
+TEST(Escaping, SignInSignsThePasswordAsTyped)
+{
+    FakeSoapServer server;
+    server.setReply(CannedReply::ok(soapResult(kNs, "UserClientLogin", "0")));
+    const char* password = "p&<w";
+    EXPECT_EQ(CCvService(configFor(server)).UserClientLogin(kPhone, password, "ip"), 0);
+    const auto request = server.lastRequest();
+    checkRequest(request, kNs,
+        { "UserClientLogin",
+            { { "inregphoneid", kPhone }, { "inclientpassword", password }, { "inipaddress", "ip" },
+                { "inlogincmd", "0" }, { "inuserid", "pcadm" }, { "timeticks", kTimeStampToken },
+                { "strMD5Client", kHashToken } },
+            kPhone, password });
+    const std::string stamp = parameterOf(request, "timeticks");
+    char asTyped[33];
+    char asSent[33];
+    CUtility().EncodeMd5(asTyped, "%s%s%s%s", kPhone, password, stamp.c_str(), CUtility::kHashSalt);
+    CUtility().EncodeMd5(asSent, "%s%s%s%s", kPhone, "p&amp;&lt;w", stamp.c_str(), CUtility::kHashSalt);
+    EXPECT_EQ(parameterOf(request, "strMD5Client"), asTyped);
+    EXPECT_NE(parameterOf(request, "strMD5Client"), asSent);
 }
 
 TEST(Escaping, ControlCharactersThatXmlCannotCarryAreDropped)

@@ -173,4 +173,17 @@ TEST(XmlResponseBroken, DeeplyNestedValuesDoNotExhaustTheStack)
     const std::string reply = soapEnvelope("<ds><f>" + nested + "</f><g>y</g></ds>");
     EXPECT_EQ(rowsOf(reply, "ds", "f,g").text, "x\ry\r");
     EXPECT_EQ(nodeText(reply, "f"), "x");
+
+    // Rows nested in one another's fields as deep as the capacity allows.
+    constexpr int kRows = 300000;
+    std::string rows;
+    rows.reserve(kRows * 26 + 1);
+    for (int i = 0; i < kRows; ++i)
+        rows += "<ds><f>";
+    rows += "x";
+    for (int i = 0; i < kRows; ++i)
+        rows += "</f></ds>";
+    const Decoded nestedRows = rowsOf(soapEnvelope(rows), "ds", "f");
+    EXPECT_EQ(nestedRows.rows, kRows);
+    EXPECT_EQ(nestedRows.text.size(), kRows * 3u - 1);
 }
