@@ -1,11 +1,11 @@
-# Build settings shared by every target of ours: link corvana_common.
-add_library(corvana_common INTERFACE)
-target_compile_features(corvana_common INTERFACE cxx_std_20)
-target_compile_options(corvana_common INTERFACE -Wall -Wextra)
-target_compile_definitions(corvana_common INTERFACE
+# Build settings shared by every target of ours: link corvana_settings.
+add_library(corvana_settings INTERFACE)
+target_compile_features(corvana_settings INTERFACE cxx_std_20)
+target_compile_options(corvana_settings INTERFACE -Wall -Wextra)
+target_compile_definitions(corvana_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT ASIO_STANDALONE)
 if(CORVANA_WERROR)
-  target_compile_options(corvana_common INTERFACE -Werror)
+  target_compile_options(corvana_settings INTERFACE -Werror)
 endif()
 if(CORVANA_SANITIZE)
   # Applied globally so that every object, ours or generated, agrees on the runtime.
