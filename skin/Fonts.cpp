@@ -1,5 +1,7 @@
 #include "skin/Fonts.h"
 
+#include <QFontMetrics>
+
 namespace skin {
 
 QStringList Fonts::uiFamilies()
@@ -37,6 +39,18 @@ QFont Fonts::named(const QString& family, int pixelSize, QFont::Weight weight)
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont Fonts::withCellHeight(const QString& family, int cellHeight, QFont::Weight weight)
+{
+    // The largest letter size whose line still fits the cell; never below 1.
+    int pixelSize = cellHeight;
+    QFont font = named(family, pixelSize, weight);
+    while (pixelSize > 1 && QFontMetrics(font).height() > cellHeight) {
+        --pixelSize;
+        font.setPixelSize(pixelSize);
+    }
     return font;
 }
 

@@ -19,6 +19,9 @@ public:
     // A font the windows name by family ("Arial", "宋体", "微软雅黑", ...): the named
     // family first, then sensible stand-ins, then the CJK families above.
     static QFont named(const QString& family, int pixelSize, QFont::Weight weight = QFont::Normal);
+    // The same family measured as the windows measure a font of a given height: the
+    // whole line (ascent and descent) is cellHeight pixels, the letters a little less.
+    static QFont withCellHeight(const QString& family, int cellHeight, QFont::Weight weight = QFont::Normal);
 };
 
 } // namespace skin

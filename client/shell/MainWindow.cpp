@@ -103,7 +103,7 @@ void MainWindow::buildControls()
     m_avatar->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // Account and balance captions share the gold of the title area, in both states.
-    const QFont captionFont = skin::Fonts::named(QStringLiteral("Arial"), 14, QFont::Bold);
+    const QFont captionFont = skin::Fonts::withCellHeight(QStringLiteral("Arial"), 14, QFont::Bold);
     m_accountButton = new CButtonPNG(this);
     m_accountButton->setObjectName(QStringLiteral("accountCaption"));
     m_balanceButton = new CButtonPNG(this);
@@ -133,7 +133,7 @@ void MainWindow::buildControls()
         m_tabs[i] = new CButtonPNG(tabTexts[i], this);
         m_tabs[i]->setObjectName(tabNames[i]);
         m_tabs[i]->setImage(picture(skin::names::Tab));
-        m_tabs[i]->setFont(skin::Fonts::named(tr("微软雅黑"), 20));
+        m_tabs[i]->setFont(skin::Fonts::withCellHeight(QStringLiteral("微软雅黑"), 20));
         m_tabs[i]->setTextColors(skin::palette::TextSoft, skin::palette::BrandDeep);
         connect(m_tabs[i], &CButtonPNG::clicked, this, [this, i] { clickTab(Tab(i)); });
     }
@@ -141,7 +141,7 @@ void MainWindow::buildControls()
     m_searchBox = new CEditBoxBmp(this);
     m_searchBox->setObjectName(QStringLiteral("searchBox"));
     m_searchBox->setBackgroundPicture(picture(skin::names::EditSearch));
-    m_searchBox->setFont(skin::Fonts::named(QStringLiteral("Arial"), 22));
+    m_searchBox->setFont(skin::Fonts::withCellHeight(QStringLiteral("Arial"), 22));
     connect(m_searchBox, &CEditBoxBmp::textChanged, this, &MainWindow::searchChanged);
 
     m_panelArea = new CTransparentStatic(this);
@@ -780,8 +780,7 @@ void MainWindow::actOnVersionAnswer(const VersionAnswer& answer)
         startUpdater(answer.downloadList);
         break;
     case VersionAnswer::Outcome::MayUpgrade:
-        if (MessageBoxDialog::run(this, tr("有新版本程序，现在升级吗？"), title, true)
-            == MessageBoxDialog::Ok)
+        if (MessageBoxDialog::run(this, tr("有新版本程序，现在升级吗？"), title, true) == MessageBoxDialog::Ok)
             startUpdater(answer.downloadList);
         break;
     }

@@ -66,18 +66,17 @@ void MeetingListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QRect line1(textLeft, rowRect.top() + 10, textWidth, 24);
     const QRect line2(textLeft, line1.bottom() + 1, textWidth, 18);
 
-    QFont topicFont = skin::Fonts::named(tr("宋体"), 14);
+    QFont topicFont = skin::Fonts::named(QStringLiteral("宋体"), 14);
     painter->setFont(topicFont);
     painter->setPen(kTopicColour);
     painter->drawText(line1, Qt::AlignLeft | Qt::AlignVCenter,
         QFontMetrics(topicFont).elidedText(data.firstText, Qt::ElideRight, line1.width()));
 
-    QFont timeFont = skin::Fonts::named(tr("宋体"), 12);
+    QFont timeFont = skin::Fonts::named(QStringLiteral("宋体"), 12);
     painter->setFont(timeFont);
     painter->setPen(kTimeColour);
     painter->drawText(line2, Qt::AlignLeft | Qt::AlignVCenter,
-        QFontMetrics(timeFont).elidedText(
-            tr("会议开始时间：") + data.thirdText, Qt::ElideRight, line2.width()));
+        QFontMetrics(timeFont).elidedText(tr("会议开始时间：") + data.thirdText, Qt::ElideRight, line2.width()));
 
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(skin::palette::BrandDark, 1, Qt::DotLine));

@@ -51,6 +51,7 @@ private slots:
     void artworkResolvesEveryPicture();
     void artworkStatesAndFrames();
     void fontsAskForCjkFamilies();
+    void fontsMeasuredByTheirCellHeight();
     void dialogFaceDrags();
     void dialogCloseButtonCancels();
     void pageLeavesEscapeToItsWindow();
@@ -122,6 +123,25 @@ void SkinControlsTest::artworkStatesAndFrames()
         = skin::Artwork::pixmap(QStringLiteral("close"), QSize(28, 28), skin::Artwork::State::Normal, 2.0);
     QCOMPARE(sharp.size(), QSize(56, 56));
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
+}
+
+void SkinControlsTest::fontsMeasuredByTheirCellHeight()
+{
+    // The largest letters whose whole line fits the height the window asks for.
+    const struct {
+        const char16_t* family;
+        int cell;
+        QFont::Weight weight;
+    } cases[] = { { u"微软雅黑", 20, QFont::Normal }, { u"Arial", 22, QFont::Normal }, { u"Arial", 14, QFont::Bold } };
+    for (const auto& sample : cases) {
+        const QString family = QString::fromUtf16(sample.family);
+        const QFont font = skin::Fonts::withCellHeight(family, sample.cell, sample.weight);
+        QVERIFY(QFontMetrics(font).height() <= sample.cell);
+        QFont larger = font;
+        larger.setPixelSize(font.pixelSize() + 1);
+        QVERIFY2(QFontMetrics(larger).height() > sample.cell, qPrintable(family));
+        QCOMPARE(font.weight(), sample.weight);
+    }
 }
 
 void SkinControlsTest::fontsAskForCjkFamilies()

@@ -170,10 +170,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>微软雅黑</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>进入corvana官网</source>
         <translation type="unfinished"></translation>
     </message>
@@ -252,10 +248,6 @@
 </context>
 <context>
     <name>MeetingListDelegate</name>
-    <message>
-        <source>宋体</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>会议开始时间：</source>
         <translation type="unfinished"></translation>

@@ -219,6 +219,7 @@ void LoginDialogTest::savedAccountsFillTheFields()
     // The second account keeps no password but signs in by itself next time.
     controls.account->setCurrentIndex(1);
     emit controls.account->activated(1);
+    QCOMPARE(session.savedAccounts().currentIndex(), 1); // the account in use is the one chosen
     QCOMPARE(controls.password->text(), QString());
     QVERIFY(!controls.remember->isChecked());
     QVERIFY(controls.autoLogin->isChecked());
@@ -226,6 +227,7 @@ void LoginDialogTest::savedAccountsFillTheFields()
 
     controls.account->setCurrentIndex(0);
     emit controls.account->activated(0);
+    QCOMPARE(session.savedAccounts().currentIndex(), 0);
     QCOMPARE(controls.password->text(), QStringLiteral("123456"));
 
     // Typing into the account field empties the password.

@@ -512,6 +512,19 @@ void MainWindowTest::trayMenuAndEscape()
     QCOMPARE(actions[0]->text(), QStringLiteral("显示Corvana"));
     QCOMPARE(actions[1]->text(), QStringLiteral("退出Corvana"));
     menu->hide();
+
+    // "显示Corvana" brings back the main window only: the side window that was open
+    // stays away until the icon itself is clicked.
+    window->runCommand(MainWindow::BillQuery);
+    QVERIFY(window->billQueryWindow()->isVisible());
+    QTest::mouseClick(window->findChild<CButtonPNG*>(QStringLiteral("minimiseButton")), Qt::LeftButton);
+    QTRY_VERIFY(window->isMinimisedAway());
+    QVERIFY(!window->billQueryWindow()->isVisible());
+    actions[0]->trigger();
+    QTRY_VERIFY(window->isVisible() && !window->isMinimized());
+    QVERIFY(!window->isMinimisedAway());
+    QVERIFY(!window->billQueryWindow()->isVisible());
+
     actions[1]->trigger();
     QCOMPARE(finished.count(), 1);
 }
