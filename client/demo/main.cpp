@@ -3,11 +3,6 @@
 #include "shell/ClientApp.h"
 #include "shell/MainWindow.h"
 
-#include "resources/Translations.h"
-#include "skin/Theme.h"
-
-#include "CorvanaVersion.h"
-
 #include <QApplication>
 #include <QCommandLineParser>
 
@@ -19,11 +14,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("corvana"));
-    QApplication::setApplicationVersion(QString::fromLatin1(corvana::version::kText));
-    QApplication::setQuitOnLastWindowClosed(false);
-    skin::Theme::apply(app);
-    corvana::installTranslation();
+    ClientApp::setUp(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Signs in with the demo account, reports its steps and ends."));

@@ -4,6 +4,10 @@
 
 #include "core/session/SessionState.h"
 #include "core/session/SingleInstance.h"
+#include "resources/Translations.h"
+#include "skin/Theme.h"
+
+#include "CorvanaVersion.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -16,6 +20,16 @@ namespace {
 Q_LOGGING_CATEGORY(lcShell, "corvana.shell", QtWarningMsg)
 
 } // namespace
+
+void ClientApp::setUp(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("corvana"));
+    QApplication::setApplicationVersion(QString::fromLatin1(corvana::version::kText));
+    // The main window is hidden between sign-ins and while in the notification area.
+    QApplication::setQuitOnLastWindowClosed(false);
+    skin::Theme::apply(app);
+    corvana::installTranslation();
+}
 
 int ClientApp::run(const StartHook& beforeStart)
 {

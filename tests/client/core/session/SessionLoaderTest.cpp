@@ -7,6 +7,7 @@
 #include "core/session/SessionState.h"
 #include "core/session/SingleInstance.h"
 
+#include "EventRecorder.h"
 #include "FakeSoapServer.h"
 #include "SoapReplies.h"
 
@@ -27,22 +28,6 @@ using corvana::test::FakeSoapServer;
 using corvana::test::Row;
 
 constexpr auto kJobTimeout = std::chrono::seconds(20);
-
-// Records the numbered events it receives.
-class Receiver : public QObject {
-public:
-    std::vector<int> messages;
-
-protected:
-    bool event(QEvent* event) override
-    {
-        auto* appEvent = dynamic_cast<AppEvent*>(event);
-        if (!appEvent)
-            return QObject::event(event);
-        messages.push_back(appEvent->message());
-        return true;
-    }
-};
 
 // A service that answers each operation from what the test set, by SOAPAction.
 class ScriptedService {
@@ -148,7 +133,7 @@ private slots:
         for (int result : { SessionState::kNotSignedIn, 3 }) {
             SessionState session;
             session.setSignInResult(result);
-            Receiver mainWindow;
+            EventRecorder mainWindow;
             SessionLoader loader(session, &mainWindow);
             service.attach(loader);
             bool addressBookStarted = false;
@@ -161,7 +146,7 @@ private slots:
             QCOMPARE(ServiceCall::running(), 0);
             QVERIFY(!addressBookStarted);
             QCoreApplication::processEvents();
-            QVERIFY(mainWindow.messages.empty());
+            QVERIFY(mainWindow.records.isEmpty());
         }
         QCOMPARE(service.requestCount(), std::size_t(0));
     }
@@ -173,12 +158,12 @@ private slots:
             "Getcurrentconferencelist", { runningRow("1000000001", "周会"), runningRow("1000000002", "短") });
         SessionState session;
         signIn(session);
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         SessionLoader loader(session, &mainWindow);
         service.attach(loader);
 
         loader.LoadCurrentConferences();
-        QTRY_COMPARE(mainWindow.messages, std::vector<int> { Msg::RunningConferencesReady });
+        QTRY_COMPARE(mainWindow.messages(), QList<int> { Msg::RunningConferencesReady });
         const ConferenceList& running = session.runningConferences();
         QCOMPARE(running.count(), 2);
         QCOMPARE(running.at(0)->topic, std::string("周会"));
@@ -190,14 +175,14 @@ private slots:
         dropped.closeWithoutReply = true;
         service.answer("Getcurrentconferencelist", dropped);
         loader.LoadCurrentConferences();
-        QTRY_COMPARE(mainWindow.messages.size(), std::size_t(2));
+        QTRY_COMPARE(mainWindow.records.size(), 2);
         QCOMPARE(running.count(), 2);
 
         // No running conference any more: the records stay, the count drops, the
         // message still comes.
         service.answerRows("Getcurrentconferencelist", {});
         loader.LoadCurrentConferences();
-        QTRY_COMPARE(mainWindow.messages.size(), std::size_t(3));
+        QTRY_COMPARE(mainWindow.records.size(), 3);
         QCOMPARE(running.count(), 0);
         QCOMPARE(running.records().size(), std::size_t(2));
     }
@@ -212,25 +197,25 @@ private slots:
         service.answerBalance("88.50");
         SessionState session;
         signIn(session);
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         SessionLoader loader(session, &mainWindow);
         service.attach(loader);
 
         loader.LoadSubscribedConferences();
-        QTRY_COMPARE(mainWindow.messages, std::vector<int> { Msg::BookedConferencesReady });
+        QTRY_COMPARE(mainWindow.messages(), QList<int> { Msg::BookedConferencesReady });
         QCOMPARE(session.bookedConferences().count(), 1);
         QCOMPARE(session.bookedConferences().at(0)->names, std::string("丙"));
         QCOMPARE(session.bookedConferences().at(0)->state, int(ConferenceRecord::NotStartedOrBooked));
 
         loader.LoadBalance();
-        QTRY_COMPARE(mainWindow.messages.size(), std::size_t(2));
-        QCOMPARE(mainWindow.messages.back(), int(Msg::BalanceReady));
+        QTRY_COMPARE(mainWindow.records.size(), 2);
+        QCOMPARE(mainWindow.records.last().message, int(Msg::BalanceReady));
         QCOMPARE(session.balance(), std::string("88.50"));
 
         // A failed balance keeps the last one shown; the message still comes.
         service.answer("GetClientBalance", CannedReply::fault("down"));
         loader.LoadBalance();
-        QTRY_COMPARE(mainWindow.messages.size(), std::size_t(3));
+        QTRY_COMPARE(mainWindow.records.size(), 3);
         QCOMPARE(session.balance(), std::string("88.50"));
     }
 
@@ -246,7 +231,7 @@ private slots:
                         { "messagesender", "签名" }, { "comment", "" } } })));
         SessionState session;
         signIn(session);
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         SessionLoader loader(session, &mainWindow);
         service.attach(loader);
         loader.LoadMemberProfile();
@@ -255,7 +240,7 @@ private slots:
         QCOMPARE(session.memberProfile().sex, 1);
         QVERIFY(ServiceCall::waitForAll(kJobTimeout));
         QCoreApplication::processEvents();
-        QVERIFY(mainWindow.messages.empty());
+        QVERIFY(mainWindow.records.isEmpty());
     }
 
     void sessionLoadsStartEveryLoader()
@@ -265,7 +250,7 @@ private slots:
         service.answerBalance("1.00");
         SessionState session;
         signIn(session);
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         SessionLoader loader(session, &mainWindow);
         service.attach(loader);
         int addressBookLoads = 0;
@@ -288,7 +273,7 @@ private slots:
         service.answer("GetClientBalance", slow);
         SessionState session;
         signIn(session);
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         SessionLoader loader(session, &mainWindow);
         service.attach(loader);
         loader.LoadBalance();
@@ -297,13 +282,13 @@ private slots:
         QVERIFY(ServiceCall::waitForAll(kJobTimeout));
         QCoreApplication::processEvents();
         QVERIFY(session.balance().empty());
-        QVERIFY(mainWindow.messages.empty());
+        QVERIFY(mainWindow.records.isEmpty());
     }
 
     void tickerPostsAfterThirtySecondsThenEveryThirtyOne()
     {
         SessionState session;
-        Receiver mainWindow;
+        EventRecorder mainWindow;
         auto timer = std::make_unique<ManualTimer>();
         ManualTimer* clock = timer.get();
         BalanceTicker ticker(session, &mainWindow, std::move(timer));
@@ -314,16 +299,16 @@ private slots:
         QVERIFY(!ticker.start()); // one ticker at a time
         clock->advance(29);
         QCoreApplication::processEvents();
-        QVERIFY(mainWindow.messages.empty());
+        QVERIFY(mainWindow.records.isEmpty());
         clock->advance(1);
         QCoreApplication::processEvents();
-        QCOMPARE(mainWindow.messages, std::vector<int> { 1114 });
+        QCOMPARE(mainWindow.messages(), QList<int> { 1114 });
         clock->advance(30);
         QCoreApplication::processEvents();
-        QCOMPARE(mainWindow.messages.size(), size_t(1));
+        QCOMPARE(mainWindow.records.size(), 1);
         clock->advance(1);
         QCoreApplication::processEvents();
-        QCOMPARE(mainWindow.messages.size(), size_t(2));
+        QCOMPARE(mainWindow.records.size(), 2);
 
         // "更改用户": the ticker notices at its next second and ends.
         session.setSignInResult(SessionState::kNotSignedIn);

@@ -16,6 +16,14 @@ public:
 
     QList<Record> records;
 
+    QList<int> messages() const
+    {
+        QList<int> numbers;
+        for (const Record& record : records)
+            numbers.append(record.message);
+        return numbers;
+    }
+
     int count(int message) const
     {
         int n = 0;
