@@ -27,6 +27,13 @@
     </message>
 </context>
 <context>
+    <name>AddressBookChange</name>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AddressBookWindow</name>
     <message>
         <source>通信录管理</source>
