@@ -3,6 +3,8 @@
 #include "core/addressbook/AddressBook.h"
 #include "skin/CListBoxEx.h"
 
+#include <algorithm>
+
 namespace {
 
 // Top-level rows have internal id 0; a child row carries its header's row + 1.
@@ -33,9 +35,25 @@ void ContactsModel::rebuild()
     endResetModel();
 }
 
+void ContactsModel::insertHeader(int position, const QString& text, RowRef ref)
+{
+    // Child rows name their header by its row, so rows moving down would leave the
+    // view's indexes of members under the wrong header: start afresh instead. The
+    // rebuild that follows the change loses expansion all the same.
+    beginResetModel();
+    position = std::clamp(position, 0, int(m_headers.size()));
+    m_headers.insert(m_headers.begin() + position, Header { text, ref, groupImage(), true, {} });
+    endResetModel();
+}
+
+int ContactsModel::groupImage() const
+{
+    return m_mode == PanelMode::ContactGroups ? ContactGroupImage : ConferenceGroupImage;
+}
+
 void ContactsModel::takeGroups()
 {
-    const int image = m_mode == PanelMode::ContactGroups ? ContactGroupImage : ConferenceGroupImage;
+    const int image = groupImage();
     auto take = [this, image](const GroupEntry& group, const QString& name, int position) {
         Header header { QStringLiteral("%1 [%2]").arg(name).arg(group.memberCount), { -1, position }, image, true, {} };
         for (int m = 0; m < group.memberCount; ++m) {

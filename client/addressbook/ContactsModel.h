@@ -38,6 +38,9 @@ public:
     bool isSearching() const { return !m_searchText.isEmpty(); }
     // Takes the rows anew from the book for the current mode or search.
     void rebuild();
+    // A header without members at a top-level position (bounded to the rows there
+    // are), kept until the next rebuild: a group the service has just added.
+    void insertHeader(int position, const QString& text, RowRef ref);
 
     RowRef rowRef(const QModelIndex& index) const;
     QModelIndex indexOf(RowRef row) const;
@@ -64,6 +67,7 @@ private:
         std::vector<Row> children;
     };
 
+    int groupImage() const;
     void takeGroups();
     void takeSearch();
     const Header* headerOf(const QModelIndex& index) const;

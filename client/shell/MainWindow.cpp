@@ -242,7 +242,12 @@ void MainWindow::createChildWindows()
 {
     m_runningPanel = new MeetingsPanel(m_session, m_panelArea, this, MeetingsPanel::Running);
     m_bookedPanel = new MeetingsPanel(m_session, m_panelArea, this, MeetingsPanel::Booked);
-    m_contactsPanel = new ContactsPanel(m_session.addressBook(), m_panelArea);
+    m_contactsPanel = new ContactsPanel(m_session, m_panelArea, this, [this] { m_addressBookLoader->Synchronise(); });
+    connect(m_contactsPanel, &ContactsPanel::searchBoxClearRequested, m_searchBox, &CEditBoxBmp::clear);
+    // The pages that take a group's members come later; until then the workspace opens.
+    connect(
+        m_contactsPanel, &ContactsPanel::meetingRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
+    connect(m_contactsPanel, &ContactsPanel::smsRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
     m_workspace = new ConferenceWorkspace(this);
     m_addressBookWindow = new AddressBookWindow(this);
     m_addressBookWindow->setPartner(m_contactsPanel);
@@ -428,11 +433,15 @@ void MainWindow::forwardContactRow(AppEvent& event, QWidget* target)
         return;
     }
     // Results name their contact by addressno, so a reload of the book since the
-    // search cannot make this read a contact that is gone.
+    // search cannot make this read a contact that is gone. A position past the
+    // results goes nowhere; a contact no longer in any contact group goes on as no
+    // row (-1, -1).
     const std::optional<int> addressno = m_contactsPanel->model()->searchResult(event.wParam());
+    if (!addressno)
+        return;
     RowRef position;
-    if (addressno && m_session.addressBook().findMemberPosition(*addressno, &position))
-        postAppEvent(target, event.message(), position.index, position.parent);
+    m_session.addressBook().findMemberPosition(*addressno, &position);
+    postAppEvent(target, event.message(), position.index, position.parent);
 }
 
 void MainWindow::signInCompleted()

@@ -62,5 +62,6 @@ inline constexpr int ProfileLoaded = WmUser + 3001; // to the session loader
 inline constexpr int VersionChecked = WmUser + 3002; // to the main window
 inline constexpr int BookingCancelled = WmUser + 3003; // to the main window
 inline constexpr int ProgressFinished = WmUser + 3004; // a progress dialog's work ended: it closes
+inline constexpr int AddressBookChangeReplied = WmUser + 3005; // to the contacts panel that asked
 
 } // namespace Msg

@@ -73,6 +73,89 @@
     </message>
 </context>
 <context>
+    <name>ContactsPanel</name>
+    <message>
+        <source>联系人组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人组管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>向组员发起会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>向组员发短信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同步</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移动至分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要删除该联系人组吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要删除选中的联系人信息吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未命名分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExitPromptDialog</name>
     <message>
         <source>最小化到系统托盘，不退出程序</source>

@@ -13,10 +13,12 @@
 #include "account/BillQueryWindow.h"
 #include "account/RecordingWindow.h"
 #include "addressbook/AddressBookWindow.h"
+#include "addressbook/ContactsModel.h"
 #include "addressbook/ContactsPanel.h"
 #include "conference/ConferenceWorkspace.h"
 #include "conference/MeetingsPanel.h"
 #include "core/addressbook/AddressBookLoader.h"
+#include "core/addressbook/PanelCommand.h"
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
@@ -27,6 +29,7 @@
 #include "skin/CButtonCR.h"
 #include "skin/CButtonPNG.h"
 #include "skin/CEditBoxBmp.h"
+#include "skin/CListBoxEx.h"
 #include "widgets/MeetingListBox.h"
 
 #include <QApplication>
@@ -90,6 +93,7 @@ private slots:
     void listMessagesSwitchPanelsAndOpenConferences();
     void contactRowsAreTranslatedWhileSearching();
     void searchFiltersTheVisibleList();
+    void contactsPanelTalksThroughTheMainWindow();
     void closeToNotificationAreaAndBack();
     void closeWithExitEndsAndExitCommandDoesNotAsk();
     void movingDragsTheSideWindows();
@@ -267,6 +271,15 @@ void MainWindowTest::contactRowsAreTranslatedWhileSearching()
     QTRY_COMPARE(addressBook->lastParent(), 0);
     QCOMPARE(addressBook->lastIndex(), 1);
 
+    // A result whose contact has left every contact group goes on as no row.
+    book.groupSlot(PanelMode::ContactGroups, 0).setMembers({ wang }, 1);
+    postAppEvent(window.get(), Msg::ContactRowClicked, 0, 0);
+    QTRY_COMPARE(addressBook->lastParent(), -1);
+    QCOMPARE(addressBook->lastIndex(), -1);
+    book.groupSlot(PanelMode::ContactGroups, 0).setMembers({ wang, li }, 2);
+    postAppEvent(window.get(), Msg::ContactRowClicked, 0, 0);
+    QTRY_COMPARE(addressBook->lastParent(), 0);
+
     // The results' header row has no place; a result that does not exist goes nowhere.
     postAppEvent(window.get(), Msg::ContactRowClicked, 0, 1);
     QTRY_COMPARE(addressBook->lastParent(), -1);
@@ -295,6 +308,40 @@ void MainWindowTest::searchFiltersTheVisibleList()
     postAppEvent(window->runningPanel(), Msg::OpenRunningConference, 0, 1);
     QTRY_VERIFY(window->workspace()->isVisible());
     QCOMPARE(window->workspace()->openRecord()->conferenceId, std::string("3"));
+}
+
+void MainWindowTest::contactsPanelTalksThroughTheMainWindow()
+{
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    window->clickTab(MainWindow::ContactsTab);
+    ContactsPanel* panel = window->contactsPanel();
+    QVERIFY(panel->isVisibleTo(window.get()));
+
+    // A click on a row reaches the address-book window as the row's coordinates.
+    window->runCommand(MainWindow::ManageAddressBook);
+    const QModelIndex second = panel->model()->index(1, 0);
+    panel->list()->scrollTo(second);
+    QTest::mouseClick(panel->list()->viewport(), Qt::LeftButton, {}, panel->list()->visualRect(second).center());
+    QTRY_COMPARE(window->addressBookWindow()->lastIndex(), 1);
+    QCOMPARE(window->addressBookWindow()->lastParent(), -1);
+
+    // The panel's tabs empty the main window's search box.
+    auto* searchBox = window->findChild<CEditBoxBmp*>(QStringLiteral("searchBox"));
+    searchBox->insert(QStringLiteral("139"));
+    QCOMPARE(panel->searchText(), QStringLiteral("139"));
+    QTest::mouseClick(panel->tab(PanelMode::ConferenceGroups), Qt::LeftButton);
+    QCOMPARE(searchBox->text(), QString());
+    QCOMPARE(panel->searchText(), QString());
+    QCOMPARE(panel->mode(), PanelMode::ConferenceGroups);
+
+    // A group handed to the conference pages brings up the workspace; "同步" loads
+    // the book again.
+    panel->list()->setCurrentIndex(panel->model()->index(0, 0));
+    panel->runCommand(int(PanelCommand::MeetMembers));
+    QVERIFY(window->workspace()->isVisible());
+    panel->runCommand(int(PanelCommand::Synchronise));
+    QVERIFY(window->addressBookLoader()->isBusy(AddressBookLoader::ConferenceGroups));
 }
 
 void MainWindowTest::closeToNotificationAreaAndBack()
