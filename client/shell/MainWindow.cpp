@@ -348,7 +348,11 @@ bool MainWindow::handleMessage(AppEvent& event)
         return true;
     case Msg::ConferenceGroupsReady:
         m_addressBookLoader->messageHandled();
+        // The panel shows itself; the panel area holds one panel at a time.
+        m_runningPanel->hide();
+        m_bookedPanel->hide();
         m_contactsPanel->SetModeAndRebuild(1);
+        updateTabs();
         afterAddressBookLoad();
         return true;
     case Msg::ContactGroupsReady:
