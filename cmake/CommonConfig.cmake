@@ -19,6 +19,7 @@ if(CLANG_FORMAT)
   file(GLOB_RECURSE corvana_format_sources CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/cvsrv/*.cpp ${CMAKE_SOURCE_DIR}/cvsrv/*.h
     ${CMAKE_SOURCE_DIR}/common/*.cpp ${CMAKE_SOURCE_DIR}/common/*.h
+    ${CMAKE_SOURCE_DIR}/xls/*.cpp ${CMAKE_SOURCE_DIR}/xls/*.h
     ${CMAKE_SOURCE_DIR}/skin/*.cpp ${CMAKE_SOURCE_DIR}/skin/*.h
     ${CMAKE_SOURCE_DIR}/client/*.cpp ${CMAKE_SOURCE_DIR}/client/*.h
     ${CMAKE_SOURCE_DIR}/service/*.cpp ${CMAKE_SOURCE_DIR}/service/*.h

@@ -20,6 +20,8 @@ endif()
 
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 pkg_check_modules(FREEXL REQUIRED IMPORTED_TARGET freexl)
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+pkg_check_modules(XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
 
 if(CORVANA_BUILD_TESTS)
   find_package(GTest REQUIRED)
