@@ -62,6 +62,24 @@
     </message>
 </context>
 <context>
+    <name>ContactExportJob</name>
+    <message>
+        <source>正在导出数据(%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactImportJob</name>
+    <message>
+        <source>文件导入失败，请检查文件是否存在或已被其它程序打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在导入数据(%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContactsModel</name>
     <message>
         <source>未分组</source>
