@@ -5,6 +5,7 @@
 #include "Utf8Text.h"
 #include "store/AccountRepository.h"
 #include "store/ChargeRepository.h"
+#include "web/AddressBookTemplate.h"
 #include "web/ManualPage.h"
 #include "web/PageLayout.h"
 #include "web/RecordingAudio.h"
@@ -127,6 +128,14 @@ void WebPages::install(httplib::Server& server)
         [this](const httplib::Request& request, httplib::Response& response) { registerAccount(request, response); });
     server.Get("/nav/forgotpwd.aspx", [](const httplib::Request&, httplib::Response& response) {
         response.set_content(forgotPasswordPage(), kHtml);
+    });
+    server.Get(AddressBookTemplate::kPath, [](const httplib::Request&, httplib::Response& response) {
+        const std::string& workbook = AddressBookTemplate::workbook();
+        if (workbook.empty()) {
+            response.status = 500;
+            return;
+        }
+        response.set_content(workbook, "application/vnd.ms-excel");
     });
     server.Get(R"(/updates/([A-Za-z0-9._-]+))", [this](const httplib::Request& request, httplib::Response& response) {
         const auto content = m_updates.content(request.matches[1]);

@@ -2,6 +2,7 @@
 
 #include "SignatureCheck.h"
 #include "StatusCodes.h"
+#include "xls/CSpreadSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,22 @@ TEST(UpdateFolderTest, TheVersionCheckOffersTheFolderFiles)
     EXPECT_EQ(harness.get("/updates/.hidden").status, 404);
     EXPECT_EQ(harness.get("/updates/..%2Fetc%2Fpasswd").status, 404);
     std::filesystem::remove_all(path);
+}
+
+TEST_F(AccountOperationsTest, TheImportTemplateIsAWorkbookWithTheImportHeaders)
+{
+    // The client asks for the path with its Chinese file name percent-encoded.
+    const RawReply reply = harness.get("/addressbook/demo/%E9%80%9A%E8%AE%AF%E5%BD%95%E6%A8%A1%E6%9D%BF.xls");
+    ASSERT_EQ(reply.status, 200);
+    const std::string file = std::filesystem::temp_directory_path() / "cvservice-template-test.xls";
+    std::ofstream(file, std::ios::binary) << reply.body;
+    const CSpreadSheet sheet(file, "Sheet1", false);
+    ASSERT_TRUE(sheet.isReadable()) << sheet.errorMessage();
+    std::vector<std::string> headers;
+    ASSERT_TRUE(sheet.ReadRow(headers, 1));
+    EXPECT_EQ(headers, (std::vector<std::string> { "phone", "addressname" }));
+    EXPECT_EQ(sheet.GetTotalRows(), 1);
+    std::filesystem::remove(file);
 }
 
 TEST_F(AccountOperationsTest, PasswordChangeNeedsTheOldPasswordAndTakesEffect)
