@@ -62,6 +62,111 @@
     </message>
 </context>
 <context>
+    <name>ContactDialog</name>
+    <message>
+        <source>编辑联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名和电话不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactPicker</name>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选好了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactPickerModel</name>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContactsModel</name>
     <message>
         <source>未分组</source>
@@ -179,6 +284,29 @@
     </message>
     <message>
         <source>退出Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupNameDialog</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分组名称：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

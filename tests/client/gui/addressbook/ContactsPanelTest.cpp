@@ -1,9 +1,13 @@
 // The contacts panel over the demo account's address book in a real cvservice: the
-// tabs, the messages its rows post, expansion, the context menus and the commands
-// that change the book.
+// tabs, the messages its rows post, expansion, the context menus, the commands that
+// change the book and the dialogs its commands open.
 
 #include "addressbook/ContactsPanel.h"
+#include "addressbook/ContactDialog.h"
+#include "addressbook/ContactPicker.h"
+#include "addressbook/ContactPickerModel.h"
 #include "addressbook/ContactsModel.h"
+#include "addressbook/GroupNameDialog.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/AddressBookChange.h"
@@ -14,15 +18,19 @@
 #include "core/session/SessionState.h"
 #include "cvsrv/CCvService.h"
 #include "skin/CButtonPNG.h"
+#include "skin/CEditBoxEx.h"
 #include "skin/CListBoxEx.h"
 #include "widgets/MessageBoxDialog.h"
 
 #include "EventRecorder.h"
 #include "ServiceProcess.h"
+#include "WhenModal.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -75,6 +83,9 @@ private slots:
     void groupsAreAddedAndDeleted();
     void refusedChangesShowTheServicesText();
     void contactsAreMovedAndDeleted();
+    void newAndEditedContactsGoThroughTheContactDialog();
+    void groupsOfEitherKindAreRenamedButNotTheUngrouped();
+    void conferenceGroupsTakeContactsThroughThePicker();
 
 private:
     bool loadBook();
@@ -338,8 +349,9 @@ void ContactsPanelTest::contextMenusForGroupsAndContacts()
             QStringLiteral("向组员发短信息"), QStringLiteral("-"), QStringLiteral("同步"), QStringLiteral("导入"),
             QStringLiteral("导出") }));
     QCOMPARE(enabledTexts(menu),
-        QStringList({ QStringLiteral("新增分组"), QStringLiteral("删除分组"), QStringLiteral("向组员发起会议"),
-            QStringLiteral("向组员发短信息"), QStringLiteral("同步") }));
+        QStringList({ QStringLiteral("新增分组"), QStringLiteral("新增联系人"), QStringLiteral("删除分组"),
+            QStringLiteral("重命名"), QStringLiteral("向组员发起会议"), QStringLiteral("向组员发短信息"),
+            QStringLiteral("同步") }));
     menu->close();
 
     // Nothing below the last row, even with a row selected.
@@ -353,7 +365,8 @@ void ContactsPanelTest::contextMenusForGroupsAndContacts()
     QCOMPARE(menu->title(), QStringLiteral("联系人管理"));
     QCOMPARE(texts(menu),
         QStringList({ QStringLiteral("编辑联系人"), QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
-    QCOMPARE(enabledTexts(menu), QStringList({ QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
+    QCOMPARE(enabledTexts(menu),
+        QStringList({ QStringLiteral("编辑联系人"), QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
     auto* move = menu->findChild<QMenu*>(QStringLiteral("moveToGroupMenu"));
     QVERIFY(move);
     QCOMPARE(texts(move), QStringList({ QStringLiteral("家人"), QStringLiteral("同事"), QStringLiteral("客户") }));
@@ -555,6 +568,131 @@ void ContactsPanelTest::contactsAreMovedAndDeleted()
     QVERIFY(landed(4));
     QVERIFY(!contactNumber("胡军"));
     QVERIFY(!isMember(PanelMode::ContactGroups, "同事", hu));
+}
+
+void ContactsPanelTest::newAndEditedContactsGoThroughTheContactDialog()
+{
+    auto landed = [this](int synchronised) {
+        return QTest::qWaitFor([&] { return m_synchronised == synchronised && !m_loader->calls().anyBusy(); }, 20000);
+    };
+    auto fill = [](ContactDialog* dialog, const QString& name, const QString& phone) {
+        auto* nameEdit = dialog->findChild<CEditBoxEx*>(QStringLiteral("nameEdit"));
+        nameEdit->clear();
+        nameEdit->insert(name);
+        if (!phone.isNull()) {
+            auto* phoneEdit = dialog->findChild<CEditBoxEx*>(QStringLiteral("phoneEdit"));
+            phoneEdit->clear();
+            phoneEdit->insert(phone);
+        }
+        QTest::mouseClick(dialog->findChild<CButtonPNG*>(QStringLiteral("okButton")), Qt::LeftButton);
+    };
+
+    // "新增联系人" on a contact group's header: a new contact, wherever it lands.
+    bool opened = false;
+    whenModal<ContactDialog>([&](ContactDialog* dialog) {
+        opened = true;
+        QVERIFY(!dialog->isEditing());
+        fill(dialog, QStringLiteral("新来的"), QStringLiteral("13677770001"));
+    });
+    QMenu* menu = rightClick(header(QStringLiteral("同事")));
+    QVERIFY(menu);
+    actionOf(menu, QStringLiteral("新增联系人"))->trigger();
+    QVERIFY(opened);
+    QVERIFY(landed(1));
+    const std::optional<int> added = contactNumber("新来的");
+    QVERIFY(added);
+
+    // "编辑联系人" on a member: the dialog edits that contact.
+    const QModelIndex family = header(QStringLiteral("家人"));
+    click(family);
+    click(member(family, QStringLiteral("李娜")));
+    opened = false;
+    whenModal<ContactDialog>([&](ContactDialog* dialog) {
+        opened = true;
+        QVERIFY(dialog->isEditing());
+        QCOMPARE(dialog->form().phone, std::string("13911110002"));
+        fill(dialog, QStringLiteral("李娜娜"), QString());
+    });
+    m_panel->runCommand(int(PanelCommand::EditContact));
+    QVERIFY(opened);
+    QVERIFY(landed(2));
+    QVERIFY(!contactNumber("李娜"));
+    QVERIFY(contactNumber("李娜娜"));
+
+    // A search result is edited as the contact it stands for.
+    m_panel->Search(QStringLiteral("13911110003"));
+    click(model()->index(0, 0, model()->index(0, 0)));
+    opened = false;
+    whenModal<ContactDialog>([&](ContactDialog* dialog) {
+        opened = true;
+        QCOMPARE(dialog->form().name, std::string("张伟"));
+        dialog->reject();
+    });
+    m_panel->runCommand(int(PanelCommand::EditContact));
+    QVERIFY(opened);
+    QCOMPARE(m_synchronised, 2);
+}
+
+void ContactsPanelTest::groupsOfEitherKindAreRenamedButNotTheUngrouped()
+{
+    auto landed = [this](int synchronised) {
+        return QTest::qWaitFor([&] { return m_synchronised == synchronised && !m_loader->calls().anyBusy(); }, 20000);
+    };
+    auto renameTo = [](const QString& name) {
+        whenModal<GroupNameDialog>([name](GroupNameDialog* dialog) {
+            auto* edit = dialog->findChild<CEditBoxEx*>(QStringLiteral("groupNameEdit"));
+            edit->clear();
+            edit->insert(name);
+            dialog->confirm();
+        });
+    };
+
+    renameTo(QStringLiteral("客户们"));
+    click(header(QStringLiteral("客户")));
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QVERIFY(landed(1));
+    QCOMPARE(book().groupSlot(PanelMode::ContactGroups, 2).name, std::string("客户们"));
+
+    m_panel->SetMode(1);
+    renameTo(QStringLiteral("周会"));
+    click(header(QStringLiteral("周例会")));
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QVERIFY(landed(2));
+    QCOMPARE(book().groupSlot(PanelMode::ConferenceGroups, 0).name, std::string("周会"));
+
+    // "未分组" is no group at the service: nothing opens.
+    m_panel->SetMode(0);
+    QWidget* openedForUngrouped = nullptr;
+    QTimer::singleShot(50, this, [&openedForUngrouped] {
+        if ((openedForUngrouped = QApplication::activeModalWidget()))
+            openedForUngrouped->close();
+    });
+    click(header(QStringLiteral("未分组")));
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QTest::qWait(100);
+    QVERIFY(!openedForUngrouped);
+    QCOMPARE(m_synchronised, 2);
+}
+
+void ContactsPanelTest::conferenceGroupsTakeContactsThroughThePicker()
+{
+    const int cheng = contactNumber("程亮").value_or(-1);
+    QVERIFY(cheng > 0);
+    m_panel->SetMode(1);
+    bool opened = false;
+    whenModal<ContactPicker>([&](ContactPicker* picker) {
+        opened = true;
+        QCOMPARE(picker->target().name, std::string("项目组"));
+        QCOMPARE(picker->target().kind, GroupKind::ConferenceGroup);
+        QCOMPARE(picker->model()->rowCount(), book().contactCount());
+        picker->model()->setChecked(picker->model()->rowOf(cheng), true);
+        picker->choose();
+    });
+    click(header(QStringLiteral("项目组")));
+    m_panel->runCommand(int(PanelCommand::AddContact));
+    QVERIFY(opened);
+    QVERIFY(QTest::qWaitFor([this] { return m_synchronised == 1 && !m_loader->calls().anyBusy(); }, 20000));
+    QVERIFY(isMember(PanelMode::ConferenceGroups, "项目组", cheng));
 }
 
 QTEST_MAIN(ContactsPanelTest)
