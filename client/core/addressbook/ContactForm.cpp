@@ -19,6 +19,16 @@ ContactForm contactDialogForm(const std::optional<ContactRecord>& record)
     return form;
 }
 
+ContactForm contactPageForm(const std::optional<ContactRecord>& record)
+{
+    ContactForm form = contactDialogForm(record);
+    if (record) {
+        form.male = record->sex == 1;
+        form.female = record->sex == 2;
+    }
+    return form;
+}
+
 int sexOf(const ContactForm& form)
 {
     if (form.male)

@@ -28,6 +28,10 @@ ContactFormCheck checkContactForm(const ContactForm& form);
 // record edited: its texts, and "男" for sex 1, "女" for anything else.
 ContactForm contactDialogForm(const std::optional<ContactRecord>& record);
 
+// The management window's contact page shows the same texts, but "男" only for sex 1
+// and "女" only for sex 2: a contact without a sex shows neither, and keeps none.
+ContactForm contactPageForm(const std::optional<ContactRecord>& record);
+
 // 1 for "男", else 2 for "女", else 0.
 int sexOf(const ContactForm& form);
 

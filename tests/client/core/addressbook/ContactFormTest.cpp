@@ -69,6 +69,25 @@ TEST(ContactFormTest, theDialogShowsMaleForANewContactAndFemaleForAnythingButMal
     }
 }
 
+TEST(ContactFormTest, theContactPageShowsASexOnlyWhenOneIsStored)
+{
+    EXPECT_EQ(contactPageForm(std::nullopt), typed("", "", "", true, false));
+    struct Row {
+        int sex;
+        bool male;
+        bool female;
+    };
+    const Row rows[] = { { 1, true, false }, { 2, false, true }, { 0, false, false }, { 7, false, false } };
+    for (const Row& row : rows) {
+        const ContactForm form = contactPageForm(stored(row.sex));
+        EXPECT_EQ(form, typed("程亮", "13744440031", "cheng@example.com", row.male, row.female)) << row.sex;
+        // So the page saves back what it was given, where the dialog would not.
+        if (row.sex >= 0 && row.sex <= 2) {
+            EXPECT_EQ(sexOf(form), row.sex);
+        }
+    }
+}
+
 TEST(ContactFormTest, theSexSavedIsTheChoiceShown)
 {
     struct Row {
