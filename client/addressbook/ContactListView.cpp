@@ -102,6 +102,35 @@ void ContactListView::setRowHeight(int pixels)
     verticalHeader()->setDefaultSectionSize(pixels);
 }
 
+void ContactListView::setRowClickChecks(bool enabled, int margin)
+{
+    m_rowClickChecks = enabled;
+    m_rowClickMargin = margin;
+}
+
+QRect ContactListView::checkBoxRect(const QModelIndex& index) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
+}
+
+void ContactListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The box itself is the delegate's: it ticks on this release already.
+    QTableView::mouseReleaseEvent(event);
+    if (!m_rowClickChecks || event->button() != Qt::LeftButton || !model())
+        return;
+    const QPoint position = event->position().toPoint();
+    const QModelIndex first = indexAt(position).siblingAtColumn(0);
+    if (!first.isValid() || position.x() <= m_rowClickMargin || checkBoxRect(first).contains(position))
+        return;
+    const bool checked = first.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    model()->setData(first, int(checked ? Qt::Unchecked : Qt::Checked), Qt::CheckStateRole);
+}
+
 void ContactListView::mouseMoveEvent(QMouseEvent* event)
 {
     const int row = rowAt(event->position().toPoint().y());

@@ -1,7 +1,7 @@
 #include "addressbook/ContactPicker.h"
 
 #include "addressbook/ContactListView.h"
-#include "addressbook/ContactPickerModel.h"
+#include "addressbook/ContactTableModel.h"
 #include "addressbook/DialogControls.h"
 
 #include "core/addressbook/MemberAdditions.h"
@@ -24,7 +24,11 @@ namespace {
 constexpr int kWidthUnits = 220;
 constexpr int kHeightUnits = 260;
 
-// Name, number (hidden), sex (hidden), phone, in pixels.
+using Field = ContactTableModel::Field;
+
+// Name, number (hidden), sex (hidden), phone; widths in pixels.
+const QList<ContactTableModel::Column> kColumns { { Field::Name }, { Field::Number }, { Field::Sex },
+    { Field::Phone } };
 const QList<int> kColumnWidths { 80, 0, 0, 190 };
 constexpr int kRowHeight = 22;
 
@@ -36,7 +40,7 @@ ContactPicker::ContactPicker(
     , m_target(GroupRef::of(target))
     , m_synchronise(std::move(synchronise))
     , m_calls(new ServiceCall(session, this))
-    , m_model(new ContactPickerModel(this))
+    , m_model(new ContactTableModel(kColumns, this))
     , m_list(new ContactListView(this))
     , m_selectAllCheck(dialogControls::checkBox(tr("全选"), QStringLiteral("selectAllCheck"), this))
     , m_chooseButton(dialogControls::primaryButton(tr("选好了"), QStringLiteral("chooseButton"), this))
@@ -68,7 +72,7 @@ ContactPicker::ContactPicker(
     page->addWidget(m_list, 1);
     page->addLayout(buttons);
 
-    connect(m_selectAllCheck, &CButtonCR::clicked, m_model, &ContactPickerModel::setAllChecked);
+    connect(m_selectAllCheck, &CButtonCR::clicked, m_model, &ContactTableModel::setAllChecked);
     connect(m_chooseButton, &CButtonPNG::clicked, this, &ContactPicker::choose);
     connect(m_cancelButton, &CButtonPNG::clicked, this, &ContactPicker::reject);
     // A reply dropped for another reason than a cancel (the session ended meanwhile)

@@ -9,7 +9,7 @@
 class CButtonCR;
 class CButtonPNG;
 class ContactListView;
-class ContactPickerModel;
+class ContactTableModel;
 class ServiceCall;
 class SessionState;
 struct GroupEntry;
@@ -30,7 +30,7 @@ public:
         QWidget* parent = nullptr);
 
     const GroupRef& target() const { return m_target; }
-    ContactPickerModel* model() const { return m_model; }
+    ContactTableModel* model() const { return m_model; }
     ContactListView* list() const { return m_list; }
 
     // "选好了". Ends the dialog with Accepted once the adding is over.
@@ -52,7 +52,7 @@ private:
     std::function<void()> m_synchronise;
     ServiceCall* m_calls;
     bool m_adding = false;
-    ContactPickerModel* m_model;
+    ContactTableModel* m_model;
     ContactListView* m_list;
     CButtonCR* m_selectAllCheck;
     CButtonPNG* m_chooseButton;

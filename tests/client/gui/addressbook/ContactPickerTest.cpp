@@ -3,7 +3,7 @@
 
 #include "addressbook/ContactPicker.h"
 #include "addressbook/ContactListView.h"
-#include "addressbook/ContactPickerModel.h"
+#include "addressbook/ContactTableModel.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/AddressBookChange.h"
@@ -30,6 +30,7 @@ using serviceBook::groupId;
 using serviceBook::isMember;
 using serviceBook::kDemo;
 using serviceBook::membersOf;
+using Field = ContactTableModel::Field;
 
 class ContactPickerTest : public QObject {
     Q_OBJECT
@@ -112,7 +113,7 @@ std::unique_ptr<ContactPicker> ContactPickerTest::open(PanelMode mode, const std
 void ContactPickerTest::clickCheckBox(ContactPicker* picker, int row)
 {
     ContactListView* list = picker->list();
-    const QModelIndex cell = list->model()->index(row, ContactPickerModel::NameColumn);
+    const QModelIndex cell = list->model()->index(row, 0);
     list->scrollTo(cell);
     const QRect rect = list->visualRect(cell);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 11, rect.center().y()));
@@ -127,14 +128,14 @@ void ContactPickerTest::offersWhatTheGroupCanTake()
 {
     auto weekly = open(PanelMode::ConferenceGroups, "周例会");
     QCOMPARE(weekly->caption(), QStringLiteral("选择联系人"));
-    ContactPickerModel* model = weekly->model();
+    ContactTableModel* model = weekly->model();
     // Every contact, also the group's own members.
     QCOMPARE(model->rowCount(), 40);
-    QCOMPARE(model->index(0, ContactPickerModel::NameColumn).data().toString(), QStringLiteral("王芳"));
-    QCOMPARE(model->index(0, ContactPickerModel::PhoneColumn).data().toString(), QStringLiteral("13911110001"));
-    QCOMPARE(model->index(0, ContactPickerModel::SexColumn).data().toString(), QStringLiteral("女"));
-    QCOMPARE(model->index(2, ContactPickerModel::SexColumn).data().toString(), QStringLiteral("男"));
-    QCOMPARE(model->index(0, ContactPickerModel::NumberColumn).data().toString(),
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("王芳"));
+    QCOMPARE(model->index(0, model->columnOf(Field::Phone)).data().toString(), QStringLiteral("13911110001"));
+    QCOMPARE(model->index(0, model->columnOf(Field::Sex)).data().toString(), QStringLiteral("女"));
+    QCOMPARE(model->index(2, model->columnOf(Field::Sex)).data().toString(), QStringLiteral("男"));
+    QCOMPARE(model->index(0, model->columnOf(Field::Number)).data().toString(),
         QString::number(contactNumber("13911110001")));
     QVERIFY(model->rowOf(contactNumber("13922220011")) >= 0);
     QCOMPARE(model->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
@@ -144,10 +145,10 @@ void ContactPickerTest::offersWhatTheGroupCanTake()
     for (int column = 0; column < headers.size(); ++column)
         QCOMPARE(model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), headers.at(column));
     ContactListView* list = weekly->list();
-    QVERIFY(!list->isColumnHidden(ContactPickerModel::NameColumn));
-    QVERIFY(list->isColumnHidden(ContactPickerModel::NumberColumn));
-    QVERIFY(list->isColumnHidden(ContactPickerModel::SexColumn));
-    QCOMPARE(list->columnWidth(ContactPickerModel::PhoneColumn), 190);
+    QVERIFY(!list->isColumnHidden(0));
+    QVERIFY(list->isColumnHidden(model->columnOf(Field::Number)));
+    QVERIFY(list->isColumnHidden(model->columnOf(Field::Sex)));
+    QCOMPARE(list->columnWidth(model->columnOf(Field::Phone)), 190);
 
     // A contact group: only the contacts in no contact group, in their order.
     auto family = open(PanelMode::ContactGroups, "家人");
@@ -173,8 +174,8 @@ void ContactPickerTest::checkedContactsAreAddedAndEachRefusalShown()
     QVERIFY(!already.succeeded());
 
     auto picker = open(PanelMode::ConferenceGroups, "周例会");
-    ContactPickerModel* model = picker->model();
-    QSignalSpy changed(model, &ContactPickerModel::dataChanged);
+    ContactTableModel* model = picker->model();
+    QSignalSpy changed(model, &ContactTableModel::dataChanged);
     clickCheckBox(picker.get(), model->rowOf(wang));
     QVERIFY(model->isChecked(model->rowOf(wang)));
     QCOMPARE(changed.count(), 1);

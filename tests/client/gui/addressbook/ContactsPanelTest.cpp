@@ -5,7 +5,7 @@
 #include "addressbook/ContactsPanel.h"
 #include "addressbook/ContactDialog.h"
 #include "addressbook/ContactPicker.h"
-#include "addressbook/ContactPickerModel.h"
+#include "addressbook/ContactTableModel.h"
 #include "addressbook/ContactsModel.h"
 #include "addressbook/GroupNameDialog.h"
 

@@ -3,20 +3,30 @@
 #include "core/addressbook/ContactRecord.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 
 #include <unordered_map>
 #include <vector>
 
-// The contact picker's rows: one per contact offered, with a check box in the first
-// column (Qt::CheckStateRole). Columns: "姓名", "编号" (addressno), "性别", "电话".
+// The rows of the address-book windows' contact lists (the picker's, the group
+// page's): one per contact, with a check box in the first column
+// (Qt::CheckStateRole). Each list names its columns: which field and how aligned.
 // The model keeps its own copy of the contacts, so a reload of the book while the
-// picker is up changes nothing here.
-class ContactPickerModel : public QAbstractTableModel {
+// list is up changes nothing here.
+class ContactTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { NameColumn, NumberColumn, SexColumn, PhoneColumn, ColumnCount };
+    // "姓名", "编号" (addressno), "性别", "电话", "联系人组", "Email".
+    enum class Field { Name, Number, Sex, Phone, Group, Email };
+    struct Column {
+        Field field;
+        Qt::Alignment alignment = Qt::AlignLeft;
+    };
 
-    explicit ContactPickerModel(QObject* parent = nullptr);
+    explicit ContactTableModel(QList<Column> columns, QObject* parent = nullptr);
+
+    // The column showing field, or -1.
+    int columnOf(Field field) const;
 
     void setContacts(std::vector<ContactRecord> contacts);
     const ContactRecord& contactAt(int row) const { return m_rows.at(std::size_t(row)).contact; }
@@ -42,6 +52,9 @@ private:
         bool checked = false;
     };
 
+    QString text(const ContactRecord& contact, Field field) const;
+
+    QList<Column> m_columns;
     std::vector<Row> m_rows;
     std::unordered_map<int, int> m_rowOfNumber;
 };
