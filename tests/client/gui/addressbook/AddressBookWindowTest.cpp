@@ -240,8 +240,6 @@ void AddressBookWindowTest::theGroupPageListsAndSearchesTheMembers()
         QVERIFY2(buttonOf(groupPage(), button)->isEnabled(), button);
 
     QLineEdit* search = editOf(groupPage(), "searchEdit");
-    typeInto(search, QStringLiteral("1392222001"));
-    QCOMPARE(members()->rowCount(), 9);
     typeInto(search, QStringLiteral(" 孙丽 "));
     QCOMPARE(column(members(), ContactTableModel::Field::Name), QStringList { QStringLiteral("孙丽") });
     typeInto(search, QStringLiteral("   "));

