@@ -1,6 +1,9 @@
 #include "addressbook/ContactsPanel.h"
 
+#include "addressbook/ContactDialog.h"
+#include "addressbook/ContactPicker.h"
 #include "addressbook/ContactsModel.h"
+#include "addressbook/GroupNameDialog.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/PanelChange.h"
@@ -44,6 +47,7 @@ struct ContactsPanel::ChangeAnswer {
 ContactsPanel::ContactsPanel(
     const SessionState& session, QWidget* panelArea, QObject* mainWindow, std::function<void()> synchronise)
     : CDialogEx(panelArea, Placement::Child)
+    , m_session(session)
     , m_book(session.addressBook())
     , m_mainWindow(mainWindow)
     , m_synchronise(std::move(synchronise))
@@ -183,17 +187,16 @@ QMenu* ContactsPanel::buildGroupMenu()
     auto* menu = new QMenu(tr("联系人组管理"), this);
     menu->setObjectName(QStringLiteral("contactGroupMenu"));
     addCommand(menu, int(PanelCommand::AddGroup), tr("新增分组"));
-    // The contact dialog, the contact picker and the group-name dialog are not part
-    // of this program yet: their entries keep the menu's shape but cannot be chosen.
-    addCommand(menu, int(PanelCommand::AddContact), tr("新增联系人"))->setEnabled(false);
+    addCommand(menu, int(PanelCommand::AddContact), tr("新增联系人"));
     addCommand(menu, int(PanelCommand::DeleteGroup), tr("删除分组"));
-    addCommand(menu, int(PanelCommand::RenameGroup), tr("重命名"))->setEnabled(false);
+    addCommand(menu, int(PanelCommand::RenameGroup), tr("重命名"));
     menu->addSeparator();
     addCommand(menu, int(PanelCommand::MeetMembers), tr("向组员发起会议"));
     addCommand(menu, int(PanelCommand::MessageMembers), tr("向组员发短信息"));
     menu->addSeparator();
     addCommand(menu, int(PanelCommand::Synchronise), tr("同步"));
-    // Import and export are not part of this program yet either.
+    // Import and export are not part of this program yet: their entries keep the
+    // menu's shape but cannot be chosen.
     addCommand(menu, int(PanelCommand::Import), tr("导入"))->setEnabled(false);
     addCommand(menu, int(PanelCommand::Export), tr("导出"))->setEnabled(false);
     return menu;
@@ -203,8 +206,7 @@ QMenu* ContactsPanel::buildContactMenu()
 {
     auto* menu = new QMenu(tr("联系人管理"), this);
     menu->setObjectName(QStringLiteral("contactMenu"));
-    // The contact dialog is not part of this program yet.
-    addCommand(menu, int(PanelCommand::EditContact), tr("编辑联系人"))->setEnabled(false);
+    addCommand(menu, int(PanelCommand::EditContact), tr("编辑联系人"));
     addCommand(menu, int(PanelCommand::DeleteContact), tr("删除联系人"));
     // A search result moves among the contact groups, where the search found it.
     const std::optional<PanelTarget> target = selectedTarget();
@@ -265,6 +267,15 @@ void ContactsPanel::runCommand(int command)
     case PanelCommand::AddGroup:
         addGroup(*target);
         break;
+    case PanelCommand::AddContact:
+        addContacts(*target);
+        break;
+    case PanelCommand::RenameGroup:
+        renameGroup(*target);
+        break;
+    case PanelCommand::EditContact:
+        editContact(*target);
+        break;
     case PanelCommand::DeleteGroup:
         confirmAndStart(tr("确定要删除该联系人组吗？"), deleteGroupChange(m_book, *target));
         break;
@@ -280,8 +291,9 @@ void ContactsPanel::runCommand(int command)
     case PanelCommand::Synchronise:
         m_synchronise();
         break;
-    default:
-        // The rest open dialogs that are not part of this program yet.
+    case PanelCommand::Import:
+    case PanelCommand::Export:
+        // Not part of this program yet.
         break;
     }
 }
@@ -291,6 +303,29 @@ void ContactsPanel::addGroup(const PanelTarget& target)
     const QString name = tr("未命名分组");
     const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     startChange(addGroupChange(target.mode, name.toStdString()), selected.isEmpty() ? -1 : selected.first().row());
+}
+
+void ContactsPanel::addContacts(const PanelTarget& target)
+{
+    if (target.mode == PanelMode::ContactGroups) {
+        ContactDialog(m_session, m_synchronise, std::nullopt, this).exec();
+        return;
+    }
+    // The group is copied into the picker: a reload while it is up cannot move it.
+    if (const GroupEntry* group = m_book.groupAt(target.mode, target.row))
+        ContactPicker(m_session, m_synchronise, *group, this).exec();
+}
+
+void ContactsPanel::renameGroup(const PanelTarget& target)
+{
+    if (const GroupEntry* group = m_book.groupAt(target.mode, target.row))
+        GroupNameDialog(m_session, m_synchronise, *group, this).exec();
+}
+
+void ContactsPanel::editContact(const PanelTarget& target)
+{
+    if (const ContactRecord* contact = m_book.contactAt(target.mode, target.row))
+        ContactDialog(m_session, m_synchronise, *contact, this).exec();
 }
 
 void ContactsPanel::confirmAndStart(const QString& question, const std::optional<PanelChange>& change)

@@ -33,7 +33,8 @@ struct PanelChange;
 // RowRef. A right-button release over a row opens the commands for the selected row:
 // a header's group commands or a member's contact commands. Changes of the address
 // book run as ServiceCall jobs; a success synchronises the book again (through the
-// function the builder hands over), a refusal shows the service's text.
+// function the builder hands over), a refusal shows the service's text. "新增联系人",
+// "重命名" and "编辑联系人" open their modal dialogs, which do the same.
 class ContactsPanel : public CDialogEx {
     Q_OBJECT
 public:
@@ -89,10 +90,14 @@ private:
     std::optional<RowRef> selectedRow() const;
     std::optional<PanelTarget> selectedTarget() const;
     void addGroup(const PanelTarget& target);
+    void addContacts(const PanelTarget& target);
+    void renameGroup(const PanelTarget& target);
+    void editContact(const PanelTarget& target);
     void confirmAndStart(const QString& question, const std::optional<PanelChange>& change);
     void startChange(const PanelChange& change, int newGroupRow = -1);
     void changeAnswered(const ChangeAnswer& answer);
 
+    const SessionState& m_session;
     const AddressBook& m_book;
     QObject* m_mainWindow;
     std::function<void()> m_synchronise;

@@ -249,8 +249,9 @@ void MainWindow::createChildWindows()
         m_contactsPanel, &ContactsPanel::meetingRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
     connect(m_contactsPanel, &ContactsPanel::smsRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
     m_workspace = new ConferenceWorkspace(this);
-    m_addressBookWindow = new AddressBookWindow(this);
+    m_addressBookWindow = new AddressBookWindow(m_session, this);
     m_addressBookWindow->setPartner(m_contactsPanel);
+    m_addressBookWindow->setSynchronise([this] { m_addressBookLoader->Synchronise(); });
     m_recordingWindow = new RecordingWindow(this);
     m_billQueryWindow = new BillQueryWindow(this);
 

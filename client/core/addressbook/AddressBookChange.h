@@ -21,6 +21,11 @@ struct ChangeReply {
     bool succeeded() const { return code == 0; }
 };
 
+// Contact and group names travel in at most 512 UTF-8 bytes, and the library cuts a
+// longer one. An edit that takes at most this many UTF-16 units never types a name
+// that would arrive cut: no unit is more than three UTF-8 bytes.
+inline constexpr int kNameEditLimit = 512 / 3;
+
 // The result code of a change operation's result text: its first field, read as a
 // decimal integer (atoi rules); an empty text gives 0.
 int ChangeResult(const std::string& resultText);

@@ -62,6 +62,7 @@ inline constexpr int ProfileLoaded = WmUser + 3001; // to the session loader
 inline constexpr int VersionChecked = WmUser + 3002; // to the main window
 inline constexpr int BookingCancelled = WmUser + 3003; // to the main window
 inline constexpr int ProgressFinished = WmUser + 3004; // a progress dialog's work ended: it closes
-inline constexpr int AddressBookChangeReplied = WmUser + 3005; // to the contacts panel that asked
+inline constexpr int AddressBookChangeReplied = WmUser + 3005; // to the address-book window or dialog that asked
+inline constexpr int MembersAdded = WmUser + 3006; // to the contact picker that asked
 
 } // namespace Msg

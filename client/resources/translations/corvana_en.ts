@@ -39,6 +39,26 @@
         <source>通信录管理</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同步</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增分组</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -62,6 +82,61 @@
     </message>
 </context>
 <context>
+    <name>ContactDialog</name>
+    <message>
+        <source>编辑联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名和电话不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContactExportJob</name>
     <message>
         <source>正在导出数据(%1)...</source>
@@ -76,6 +151,107 @@
     </message>
     <message>
         <source>正在导入数据(%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactPage</name>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名和电话不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactPicker</name>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选好了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactTableModel</name>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -197,6 +373,88 @@
     </message>
     <message>
         <source>退出Corvana</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupNameDialog</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分组名称：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupPage</name>
+    <message>
+        <source>修改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未分组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有选中联系人组，请先选中联系人组再删除!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要删除该%1组吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定要删除选中的联系人信息吗？</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -369,6 +627,37 @@
     </message>
     <message>
         <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewGroupPage</name>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人组名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议组名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建联系人组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新建会议组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,9 +1,13 @@
 // The contacts panel over the demo account's address book in a real cvservice: the
-// tabs, the messages its rows post, expansion, the context menus and the commands
-// that change the book.
+// tabs, the messages its rows post, expansion, the context menus, the commands that
+// change the book and the dialogs its commands open.
 
 #include "addressbook/ContactsPanel.h"
+#include "addressbook/ContactDialog.h"
+#include "addressbook/ContactPicker.h"
+#include "addressbook/ContactTableModel.h"
 #include "addressbook/ContactsModel.h"
+#include "addressbook/GroupNameDialog.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/AddressBookChange.h"
@@ -19,10 +23,13 @@
 
 #include "EventRecorder.h"
 #include "ServiceProcess.h"
+#include "WhenModal.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -46,6 +53,20 @@ QStringList enabledTexts(const QMenu* menu)
             enabled << action->text();
     }
     return enabled;
+}
+
+// Closes the next modal dialog of type Dialog unchanged and runs check on it; the
+// flag tells whether it came.
+template <typename Dialog> std::shared_ptr<bool> expect(std::function<void(Dialog*)> check)
+{
+    auto opened = std::make_shared<bool>(false);
+    whenModal<Dialog>([opened, check](Dialog* dialog) {
+        *opened = true;
+        // Closed first, so a failing check cannot leave the test waiting on it.
+        dialog->reject();
+        check(dialog);
+    });
+    return opened;
 }
 
 QAction* actionOf(const QMenu* menu, const QString& text)
@@ -75,6 +96,7 @@ private slots:
     void groupsAreAddedAndDeleted();
     void refusedChangesShowTheServicesText();
     void contactsAreMovedAndDeleted();
+    void theCommandsOpenTheirDialogsForTheRowChosen();
 
 private:
     bool loadBook();
@@ -338,8 +360,9 @@ void ContactsPanelTest::contextMenusForGroupsAndContacts()
             QStringLiteral("向组员发短信息"), QStringLiteral("-"), QStringLiteral("同步"), QStringLiteral("导入"),
             QStringLiteral("导出") }));
     QCOMPARE(enabledTexts(menu),
-        QStringList({ QStringLiteral("新增分组"), QStringLiteral("删除分组"), QStringLiteral("向组员发起会议"),
-            QStringLiteral("向组员发短信息"), QStringLiteral("同步") }));
+        QStringList({ QStringLiteral("新增分组"), QStringLiteral("新增联系人"), QStringLiteral("删除分组"),
+            QStringLiteral("重命名"), QStringLiteral("向组员发起会议"), QStringLiteral("向组员发短信息"),
+            QStringLiteral("同步") }));
     menu->close();
 
     // Nothing below the last row, even with a row selected.
@@ -353,7 +376,8 @@ void ContactsPanelTest::contextMenusForGroupsAndContacts()
     QCOMPARE(menu->title(), QStringLiteral("联系人管理"));
     QCOMPARE(texts(menu),
         QStringList({ QStringLiteral("编辑联系人"), QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
-    QCOMPARE(enabledTexts(menu), QStringList({ QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
+    QCOMPARE(enabledTexts(menu),
+        QStringList({ QStringLiteral("编辑联系人"), QStringLiteral("删除联系人"), QStringLiteral("移动至分组") }));
     auto* move = menu->findChild<QMenu*>(QStringLiteral("moveToGroupMenu"));
     QVERIFY(move);
     QCOMPARE(texts(move), QStringList({ QStringLiteral("家人"), QStringLiteral("同事"), QStringLiteral("客户") }));
@@ -555,6 +579,72 @@ void ContactsPanelTest::contactsAreMovedAndDeleted()
     QVERIFY(landed(4));
     QVERIFY(!contactNumber("胡军"));
     QVERIFY(!isMember(PanelMode::ContactGroups, "同事", hu));
+}
+
+// The dialogs do the changes (their own tests run them against the service); here:
+// which dialog a command opens, and for what.
+void ContactsPanelTest::theCommandsOpenTheirDialogsForTheRowChosen()
+{
+    // "新增联系人" on a contact group's header: a new contact.
+    QMenu* menu = rightClick(header(QStringLiteral("同事")));
+    QVERIFY(menu);
+    auto opened = expect<ContactDialog>([](ContactDialog* dialog) { QVERIFY(!dialog->isEditing()); });
+    actionOf(menu, QStringLiteral("新增联系人"))->trigger();
+    QVERIFY(*opened);
+
+    // "编辑联系人" on a member, or on a search result: that contact.
+    const QModelIndex family = header(QStringLiteral("家人"));
+    click(family);
+    click(member(family, QStringLiteral("李娜")));
+    opened = expect<ContactDialog>([](ContactDialog* dialog) {
+        QVERIFY(dialog->isEditing());
+        QCOMPARE(dialog->form().phone, std::string("13911110002"));
+    });
+    m_panel->runCommand(int(PanelCommand::EditContact));
+    QVERIFY(*opened);
+    m_panel->Search(QStringLiteral("13911110003"));
+    click(model()->index(0, 0, model()->index(0, 0)));
+    opened = expect<ContactDialog>([](ContactDialog* dialog) { QCOMPARE(dialog->form().name, std::string("张伟")); });
+    m_panel->runCommand(int(PanelCommand::EditContact));
+    QVERIFY(*opened);
+    m_panel->Search(QString());
+
+    // "重命名": the group of the header, of either kind.
+    click(header(QStringLiteral("客户")));
+    opened = expect<GroupNameDialog>([](GroupNameDialog* dialog) {
+        QCOMPARE(dialog->group().name, std::string("客户"));
+        QCOMPARE(dialog->group().kind, GroupKind::ContactGroup);
+    });
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QVERIFY(*opened);
+
+    // "新增联系人" on a conference group's header: the picker for that group.
+    m_panel->SetMode(1);
+    click(header(QStringLiteral("项目组")));
+    opened = expect<ContactPicker>([this](ContactPicker* picker) {
+        QCOMPARE(picker->target().name, std::string("项目组"));
+        QCOMPARE(picker->target().kind, GroupKind::ConferenceGroup);
+        QCOMPARE(picker->model()->rowCount(), book().contactCount());
+    });
+    m_panel->runCommand(int(PanelCommand::AddContact));
+    QVERIFY(*opened);
+    opened = expect<GroupNameDialog>(
+        [](GroupNameDialog* dialog) { QCOMPARE(dialog->group().name, std::string("项目组")); });
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QVERIFY(*opened);
+    QCOMPARE(m_synchronised, 0);
+
+    // "未分组" is no group at the service: "重命名" opens nothing.
+    m_panel->SetMode(0);
+    QWidget* openedForUngrouped = nullptr;
+    QTimer::singleShot(50, this, [&openedForUngrouped] {
+        if ((openedForUngrouped = QApplication::activeModalWidget()))
+            openedForUngrouped->close();
+    });
+    click(header(QStringLiteral("未分组")));
+    m_panel->runCommand(int(PanelCommand::RenameGroup));
+    QTest::qWait(100);
+    QVERIFY(!openedForUngrouped);
 }
 
 QTEST_MAIN(ContactsPanelTest)
