@@ -5,6 +5,7 @@
 #include "shell/ExitPromptDialog.h"
 #include "shell/MainWindow.h"
 
+#include "addressbook/AddressBookWindow.h"
 #include "conference/ConferenceWorkspace.h"
 #include "core/session/SessionState.h"
 
@@ -93,18 +94,19 @@ void ScreenshotTour::onMainShown()
         AboutDialog about(m_mainWindow);
         save(&about, QStringLiteral("about.png"));
         ScreenshotGallery::renderCommonDialogs(m_folder);
-        saveWithWorkspace();
+        saveBeside(MainWindow::InstantMeeting, m_mainWindow->workspace(), QStringLiteral("main-with-workspace.png"));
+        saveBeside(MainWindow::ManageAddressBook, m_mainWindow->addressBookWindow(),
+            QStringLiteral("main-with-addressbook.png"));
     }
     finish();
 }
 
-void ScreenshotTour::saveWithWorkspace() const
+void ScreenshotTour::saveBeside(int command, QWidget* sideWindow, const QString& name) const
 {
-    // The workspace glued to the main window's right edge, as the user sees the pair.
-    m_mainWindow->runCommand(MainWindow::InstantMeeting);
-    QWidget* workspace = m_mainWindow->workspace();
+    // The side window glued to the main window's right edge, as the user sees the pair.
+    m_mainWindow->runCommand(command);
     const QPixmap left = m_mainWindow->grab();
-    const QPixmap right = workspace->grab();
+    const QPixmap right = sideWindow->grab();
     QPixmap pair(QSize(left.width() + right.width(), std::max(left.height(), right.height())));
     pair.setDevicePixelRatio(left.devicePixelRatio());
     pair.fill(Qt::transparent);
@@ -112,7 +114,7 @@ void ScreenshotTour::saveWithWorkspace() const
     painter.drawPixmap(0, 0, left);
     painter.drawPixmap(m_mainWindow->width(), 0, right);
     painter.end();
-    const QString path = QDir(m_folder).filePath(QStringLiteral("main-with-workspace.png"));
+    const QString path = QDir(m_folder).filePath(name);
     if (!pair.save(path))
         std::fprintf(stderr, "tour: could not save %s\n", qPrintable(path));
 }
