@@ -1,6 +1,7 @@
 #include "skin/Fonts.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 namespace skin {
 
@@ -44,6 +45,11 @@ QFont Fonts::named(const QString& family, int pixelSize, QFont::Weight weight)
 
 QFont Fonts::withCellHeight(const QString& family, int cellHeight, QFont::Weight weight)
 {
+    // Measuring a font is slow and the windows ask for the same few again and again.
+    static QHash<QString, QFont> measured;
+    const QString key = QStringLiteral("%1/%2/%3").arg(family).arg(cellHeight).arg(int(weight));
+    if (const auto found = measured.constFind(key); found != measured.constEnd())
+        return *found;
     // The largest letter size whose line still fits the cell; never below 1.
     int pixelSize = cellHeight;
     QFont font = named(family, pixelSize, weight);
@@ -51,6 +57,7 @@ QFont Fonts::withCellHeight(const QString& family, int cellHeight, QFont::Weight
         --pixelSize;
         font.setPixelSize(pixelSize);
     }
+    measured.insert(key, font);
     return font;
 }
 
