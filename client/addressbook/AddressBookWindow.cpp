@@ -1,5 +1,6 @@
 #include "addressbook/AddressBookWindow.h"
 
+#include "addressbook/ContactFileTransfer.h"
 #include "addressbook/ContactPage.h"
 #include "addressbook/ContactsPanel.h"
 #include "addressbook/DialogControls.h"
@@ -28,6 +29,8 @@ AddressBookWindow::AddressBookWindow(SessionState& session, QWidget* mainWindow)
     , m_pageArea(new QWidget(this))
     , m_importButton(dialogControls::secondaryButton(tr("导入"), QStringLiteral("importButton"), this))
     , m_exportButton(dialogControls::secondaryButton(tr("导出"), QStringLiteral("exportButton"), this))
+    , m_transfer(new ContactFileTransfer(
+          session, [this] { Synchronise(); }, this))
 {
     setObjectName(QStringLiteral("addressBookWindow"));
     minimiseButton();
@@ -42,9 +45,6 @@ AddressBookWindow::AddressBookWindow(SessionState& session, QWidget* mainWindow)
         top->addWidget(button);
     }
     top->addStretch();
-    // Import and export are not part of this program yet.
-    m_importButton->setEnabled(false);
-    m_exportButton->setEnabled(false);
 
     m_pageArea->setObjectName(QStringLiteral("pageArea"));
     auto* window = new QVBoxLayout(this);
@@ -66,6 +66,8 @@ AddressBookWindow::AddressBookWindow(SessionState& session, QWidget* mainWindow)
     connect(synchronise, &CButtonPNG::clicked, this, &AddressBookWindow::Synchronise);
     connect(newContact, &CButtonPNG::clicked, this, &AddressBookWindow::showNewContact);
     connect(newGroup, &CButtonPNG::clicked, this, &AddressBookWindow::showNewGroup);
+    connect(m_importButton, &CButtonPNG::clicked, m_transfer, &ContactFileTransfer::importContacts);
+    connect(m_exportButton, &CButtonPNG::clicked, m_transfer, &ContactFileTransfer::exportContacts);
 }
 
 AddressBookWindow::~AddressBookWindow() = default;

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CButtonPNG;
+class ContactFileTransfer;
 class ContactPage;
 class ContactsPanel;
 class GroupPage;
@@ -54,6 +55,7 @@ public:
     ContactPage* contactPage() const { return m_contactPage; }
     // Created on first use.
     NewGroupPage* newGroupPage() const { return m_newGroupPage; }
+    ContactFileTransfer* fileTransfer() const { return m_transfer; }
 
 protected:
     bool event(QEvent* event) override;
@@ -77,4 +79,5 @@ private:
     NewGroupPage* m_newGroupPage = nullptr;
     CButtonPNG* m_importButton;
     CButtonPNG* m_exportButton;
+    ContactFileTransfer* m_transfer;
 };

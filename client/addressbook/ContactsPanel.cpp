@@ -1,6 +1,7 @@
 #include "addressbook/ContactsPanel.h"
 
 #include "addressbook/ContactDialog.h"
+#include "addressbook/ContactFileTransfer.h"
 #include "addressbook/ContactPicker.h"
 #include "addressbook/ContactsModel.h"
 #include "addressbook/GroupNameDialog.h"
@@ -52,6 +53,7 @@ ContactsPanel::ContactsPanel(
     , m_mainWindow(mainWindow)
     , m_synchronise(std::move(synchronise))
     , m_calls(new ServiceCall(session, this))
+    , m_transfer(new ContactFileTransfer(session, m_synchronise, this))
     , m_model(new ContactsModel(m_book, this))
     , m_list(new CListBoxEx(this))
 {
@@ -195,10 +197,8 @@ QMenu* ContactsPanel::buildGroupMenu()
     addCommand(menu, int(PanelCommand::MessageMembers), tr("向组员发短信息"));
     menu->addSeparator();
     addCommand(menu, int(PanelCommand::Synchronise), tr("同步"));
-    // Import and export are not part of this program yet: their entries keep the
-    // menu's shape but cannot be chosen.
-    addCommand(menu, int(PanelCommand::Import), tr("导入"))->setEnabled(false);
-    addCommand(menu, int(PanelCommand::Export), tr("导出"))->setEnabled(false);
+    addCommand(menu, int(PanelCommand::Import), tr("导入"));
+    addCommand(menu, int(PanelCommand::Export), tr("导出"));
     return menu;
 }
 
@@ -292,8 +292,10 @@ void ContactsPanel::runCommand(int command)
         m_synchronise();
         break;
     case PanelCommand::Import:
+        m_transfer->importContacts();
+        break;
     case PanelCommand::Export:
-        // Not part of this program yet.
+        m_transfer->exportContacts();
         break;
     }
 }

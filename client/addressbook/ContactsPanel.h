@@ -15,6 +15,7 @@
 class AddressBook;
 class CButtonPNG;
 class CListBoxEx;
+class ContactFileTransfer;
 class ContactsModel;
 class ServiceCall;
 class SessionState;
@@ -62,6 +63,7 @@ public:
     CListBoxEx* list() const { return m_list; }
     ContactsModel* model() const { return m_model; }
     CButtonPNG* tab(PanelMode mode) const { return m_tabs[int(mode)]; }
+    ContactFileTransfer* fileTransfer() const { return m_transfer; }
 
 signals:
     // A tab was chosen: the main window empties its search box.
@@ -102,6 +104,7 @@ private:
     QObject* m_mainWindow;
     std::function<void()> m_synchronise;
     ServiceCall* m_calls;
+    ContactFileTransfer* m_transfer;
     ContactsModel* m_model;
     CListBoxEx* m_list;
     CButtonPNG* m_tabs[2] = {};

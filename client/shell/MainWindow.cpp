@@ -6,7 +6,7 @@
 #include "shell/ExitPromptDialog.h"
 #include "shell/TrayIcon.h"
 #include "shell/UpdaterLauncher.h"
-#include "shell/WebLinks.h"
+#include "widgets/WebLinks.h"
 #include "widgets/MessageBoxDialog.h"
 
 #include "account/BillQueryWindow.h"

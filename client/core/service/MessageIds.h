@@ -64,5 +64,7 @@ inline constexpr int BookingCancelled = WmUser + 3003; // to the main window
 inline constexpr int ProgressFinished = WmUser + 3004; // a progress dialog's work ended: it closes
 inline constexpr int AddressBookChangeReplied = WmUser + 3005; // to the address-book window or dialog that asked
 inline constexpr int MembersAdded = WmUser + 3006; // to the contact picker that asked
+inline constexpr int ContactsExported = WmUser + 3007; // to the window that started the export
+inline constexpr int ContactsImported = WmUser + 3008; // to the window that started the import
 
 } // namespace Msg

@@ -144,6 +144,37 @@
     </message>
 </context>
 <context>
+    <name>ContactFileTransfer</name>
+    <message>
+        <source>导出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本文件(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子表格(*.xls)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel 工作簿(*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 文件(*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件导出失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContactImportJob</name>
     <message>
         <source>文件导入失败，请检查文件是否存在或已被其它程序打开。</source>
@@ -455,6 +486,45 @@
     </message>
     <message>
         <source>确定要删除选中的联系人信息吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileDialog</name>
+    <message>
+        <source>浏览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请点此处下载号码文件模板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择导入的文件，类型为：*.txt,*.xsl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>也可导入 Excel 工作簿(*.xlsx)和 CSV 文件(*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子表格(*.xls *.xlsx *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本文件(*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -362,7 +362,7 @@ void ContactsPanelTest::contextMenusForGroupsAndContacts()
     QCOMPARE(enabledTexts(menu),
         QStringList({ QStringLiteral("新增分组"), QStringLiteral("新增联系人"), QStringLiteral("删除分组"),
             QStringLiteral("重命名"), QStringLiteral("向组员发起会议"), QStringLiteral("向组员发短信息"),
-            QStringLiteral("同步") }));
+            QStringLiteral("同步"), QStringLiteral("导入"), QStringLiteral("导出") }));
     menu->close();
 
     // Nothing below the last row, even with a row selected.

@@ -1,4 +1,4 @@
-#include "shell/WebLinks.h"
+#include "widgets/WebLinks.h"
 
 #include "cvsrv/ServiceConfig.h"
 
