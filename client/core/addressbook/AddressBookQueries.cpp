@@ -5,26 +5,57 @@
 #include "core/service/ServiceJob.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace {
 
-std::string field(const std::vector<std::string>& fields, std::size_t column)
+// The pieces of text between separators, cut as CUtility::Split cuts them (a
+// separator at the very end starts no piece), without copying: a reload of a large
+// book splits hundreds of thousands of fields. f returns false to stop.
+template <typename F> void forEachPiece(std::string_view text, char separator, F f)
 {
-    const std::string* value = ResultText::column(fields, column);
-    return value ? ResultText::trimmedRight(*value) : std::string();
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        if (!f(text.substr(start, end - start)))
+            return;
+        start = end + 1;
+    }
 }
 
-// The rows of text, at most limit of them, each split into its fields.
-template <typename Decode> std::vector<ContactRecord> decodeRows(const std::string& text, int limit, Decode decode)
+// The first Columns fields of a row; those the row lacks stay empty.
+template <std::size_t Columns> class RowFields {
+public:
+    explicit RowFields(std::string_view row)
+    {
+        std::size_t column = 0;
+        forEachPiece(row, '\r', [&](std::string_view field) {
+            m_fields[column++] = field;
+            return column < Columns;
+        });
+    }
+    std::string text(std::size_t column) const { return ResultText::trimmedRight(m_fields[column]); }
+    int number(std::size_t column) const { return ResultText::toInt(m_fields[column]); }
+
+private:
+    std::array<std::string_view, Columns> m_fields {};
+};
+
+// At most limit rows of text, each decoded from its first Columns fields.
+template <std::size_t Columns, typename Decode>
+std::vector<ContactRecord> decodeRows(const std::string& text, int limit, Decode decode)
 {
     std::vector<ContactRecord> records;
     if (limit <= 0)
         return records;
-    const std::vector<std::string> rows = ResultText::rows(text);
-    const std::size_t kept = std::min(rows.size(), static_cast<std::size_t>(limit));
-    records.reserve(kept);
-    for (std::size_t i = 0; i < kept; ++i)
-        records.push_back(decode(ResultText::fields(rows[i])));
+    const auto rows = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    records.reserve(std::min(rows, static_cast<std::size_t>(limit)));
+    forEachPiece(text, '\n', [&](std::string_view row) {
+        records.push_back(decode(RowFields<Columns>(row)));
+        return records.size() < static_cast<std::size_t>(limit);
+    });
     return records;
 }
 
@@ -71,27 +102,27 @@ void storeList(GroupEntry& entry, RecordList& list)
 
 std::vector<ContactRecord> decodeContacts(const std::string& text, int limit)
 {
-    return decodeRows(text, limit, [](const std::vector<std::string>& fields) {
+    return decodeRows<8>(text, limit, [](const RowFields<8>& fields) {
         ContactRecord contact;
-        contact.clientno = field(fields, 0);
-        contact.addressno = ResultText::toInt(field(fields, 1));
-        contact.addressname = field(fields, 2);
-        contact.phone = field(fields, 3);
-        contact.sex = ResultText::toInt(field(fields, 4));
-        contact.email = field(fields, 5);
-        contact.addressgroupid = ResultText::toInt(field(fields, 6));
-        contact.addressgroupname = field(fields, 7);
+        contact.clientno = fields.text(0);
+        contact.addressno = fields.number(1);
+        contact.addressname = fields.text(2);
+        contact.phone = fields.text(3);
+        contact.sex = fields.number(4);
+        contact.email = fields.text(5);
+        contact.addressgroupid = fields.number(6);
+        contact.addressgroupname = fields.text(7);
         return contact;
     });
 }
 
 std::vector<ContactRecord> decodeMembers(const std::string& text, int limit)
 {
-    return decodeRows(text, limit, [](const std::vector<std::string>& fields) {
+    return decodeRows<3>(text, limit, [](const RowFields<3>& fields) {
         ContactRecord member;
-        member.addressno = ResultText::toInt(field(fields, 0));
-        member.addressname = field(fields, 1);
-        member.phone = field(fields, 2);
+        member.addressno = fields.number(0);
+        member.addressname = fields.text(1);
+        member.phone = fields.text(2);
         return member;
     });
 }
@@ -112,19 +143,17 @@ GroupsReply groupList(int status, int reportedCount, const std::string& text, co
     reply.answered = status == 0;
     if (!reply.answered || reportedCount <= 0 || text.empty())
         return reply;
-    const std::vector<std::string> rows = ResultText::rows(text);
-    const std::size_t kept = std::min(
-        { rows.size(), static_cast<std::size_t>(reportedCount), static_cast<std::size_t>(AddressBook::kMaxGroups) });
-    reply.groups.reserve(kept);
-    for (std::size_t i = 0; i < kept; ++i) {
-        const std::vector<std::string> fields = ResultText::fields(rows[i]);
+    const std::size_t kept = static_cast<std::size_t>(std::min(reportedCount, AddressBook::kMaxGroups));
+    forEachPiece(text, '\n', [&](std::string_view row) {
+        const RowFields<2> fields(row);
         GroupReply group;
-        const std::string idText = field(fields, 0);
+        const std::string idText = fields.text(0);
         group.id = ResultText::toInt(idText);
-        group.name = field(fields, 1);
+        group.name = fields.text(1);
         group.members = membersOf(idText);
         reply.groups.push_back(std::move(group));
-    }
+        return reply.groups.size() < kept;
+    });
     return reply;
 }
 

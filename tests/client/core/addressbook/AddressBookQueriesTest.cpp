@@ -85,6 +85,8 @@ TEST(AddressBookQueries, TheCountIsBoundedByTheRowsThatArrived)
     EXPECT_EQ(memberList(0, 2, threeRows).records->size(), 2u); // fewer reported than sent
     EXPECT_EQ(memberList(0, 2, threeRows).count, 2);
     EXPECT_EQ(memberList(0, 9, threeRows).count, 3); // more reported than sent
+    EXPECT_EQ(memberList(0, 9, threeRows + "\n").count, 3); // a closing LF starts no row
+    EXPECT_EQ(memberList(0, 9, "\n" + threeRows).count, 4); // an empty row is a row, as the library cuts it
 
     // An answer that reports contacts but carries no text has none.
     AddressBook book = loadedBook();
