@@ -47,6 +47,21 @@ TEST(CommandLine, TakesArgumentsThatLookLikeOptionsAfterTheOperation)
     EXPECT_FALSE(line.fields);
 }
 
+TEST(CommandLine, TheAddressBookCommandsTakeAnAccountAndAFile)
+{
+    const CommandLine line
+        = CommandLine::parse({ "--user=138", "--password", "", "--port", "9090", "import-contacts", "联系人.XLSX" });
+    ASSERT_TRUE(line.valid()) << line.error;
+    EXPECT_EQ(line.contactCommand, cvctl::ContactCommand::Import);
+    EXPECT_EQ(line.file, "联系人.XLSX");
+    EXPECT_EQ(line.user, "138");
+    EXPECT_EQ(line.password, ""); // an empty password is still one; the service judges it
+    EXPECT_EQ(line.operation, nullptr);
+
+    EXPECT_EQ(CommandLine::parse({ "--user", "138", "--password", "pw", "export-contacts", "-.csv" }).contactCommand,
+        cvctl::ContactCommand::Export);
+}
+
 TEST(CommandLine, HelpWinsOverEverythingBeforeIt)
 {
     EXPECT_TRUE(CommandLine::parse({ "--help" }).help);
@@ -77,6 +92,13 @@ TEST(CommandLine, RejectsWhatCannotBeCalled)
         { { "--host" }, "--host" },
         { { "--host=", "GetSysMsgInfo", "1" }, "--host" },
         { { "--verbose", "GetSysMsgInfo", "1" }, "unknown option \"--verbose\"" },
+        { { "--user", "138", "--password", "pw", "GetMemberInfo", "138", "pw" }, "belong to export-contacts" },
+        { { "--user", "138", "export-contacts", "a.txt" }, "needs --user and --password" },
+        { { "--user=", "--password", "pw", "export-contacts", "a.txt" }, "--user" },
+        { { "--user", "138", "--password", "pw", "import-contacts" }, "takes 1 argument (FILE), 0 given" },
+        { { "--user", "138", "--password", "pw", "import-contacts", "a.txt", "b.txt" }, "2 given" },
+        { { "--user", "138", "--password", "pw", "export-contacts", "a.doc" }, "unknown file type" },
+        { { "--user", "138", "--password", "pw", "import-contacts", "xlsx" }, "unknown file type" },
     };
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::parse(c.args);

@@ -3,6 +3,8 @@
 #include "DecimalArgument.h"
 #include "OperationCatalogue.h"
 
+#include "core/addressbook/ContactFile.h"
+
 #include <strings.h>
 
 namespace cvctl {
@@ -51,6 +53,31 @@ bool isOption(const std::string& arg, const std::string& name)
     return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
+ContactCommand contactCommandNamed(const std::string& name)
+{
+    if (name == "export-contacts")
+        return ContactCommand::Export;
+    if (name == "import-contacts")
+        return ContactCommand::Import;
+    return ContactCommand::None;
+}
+
+// The address-book commands: one file, whose ending names its format, and an account.
+void parseContactCommand(CommandLine& line, const std::string& name, const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 1) {
+        line.error = name + " takes 1 argument (FILE), " + std::to_string(arguments.size()) + " given";
+        return;
+    }
+    line.file = arguments.front();
+    if (contactFileFormat(line.file) == ContactFileFormat::None) {
+        line.error = quoted(line.file) + ": unknown file type (the name must end in .txt, .xls, .xlsx or .csv)";
+        return;
+    }
+    if (!line.user || !line.password)
+        line.error = name + " needs --user and --password";
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const std::vector<std::string>& args)
@@ -80,6 +107,18 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args)
                 return line;
             }
             line.port = *port;
+        } else if (isOption(arg, "--user")) {
+            if (!optionValue(args, i, "--user", value) || value.empty()) {
+                line.error = "--user needs an account";
+                return line;
+            }
+            line.user = value;
+        } else if (isOption(arg, "--password")) {
+            if (!optionValue(args, i, "--password", value)) {
+                line.error = "--password needs a password";
+                return line;
+            }
+            line.password = value;
         } else {
             line.error = "unknown option " + quoted(arg);
             return line;
@@ -90,12 +129,24 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args)
         line.error = "no operation given";
         return line;
     }
+    const std::vector<std::string> arguments(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    line.contactCommand = contactCommandNamed(args[i]);
+    if (line.contactCommand != ContactCommand::None) {
+        parseContactCommand(line, args[i], arguments);
+        return line;
+    }
     line.operation = OperationCatalogue::find(args[i]);
     if (!line.operation) {
         line.error = unknownOperation(args[i]);
         return line;
     }
-    line.arguments.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    // An operation names its account among its own arguments.
+    if (line.user || line.password) {
+        line.error = "--user and --password belong to export-contacts and import-contacts; " + line.operation->name
+            + " takes the account as its arguments";
+        return line;
+    }
+    line.arguments = arguments;
 
     const std::vector<Parameter>& parameters = line.operation->parameters;
     if (line.arguments.size() != parameters.size()) {

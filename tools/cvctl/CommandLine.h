@@ -8,15 +8,22 @@
 
 namespace cvctl {
 
-// What the command line asks for: the help, or one call. A line that asks for
-// neither carries the reason in error.
+// The address-book commands, which sign in as --user and work on a file.
+enum class ContactCommand { None, Export, Import };
+
+// What the command line asks for: the help, one call, or one address-book command.
+// A line that asks for none of them carries the reason in error.
 struct CommandLine {
     bool help = false;
     std::optional<std::string> host;
     std::optional<int> port;
     bool fields = false;
+    std::optional<std::string> user;
+    std::optional<std::string> password;
     const OperationEntry* operation = nullptr;
     std::vector<std::string> arguments;
+    ContactCommand contactCommand = ContactCommand::None;
+    std::string file;
     std::string error;
 
     bool valid() const { return error.empty(); }

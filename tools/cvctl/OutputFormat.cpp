@@ -62,7 +62,9 @@ std::string formatOutcome(const CallOutcome& outcome, bool fields)
 
 std::string usageLine()
 {
-    return "usage: cvctl [--host HOST] [--port PORT] [--fields] OPERATION [ARG...]\n";
+    return "usage: cvctl [--host HOST] [--port PORT] [--fields] OPERATION [ARG...]\n"
+           "       cvctl [--host HOST] [--port PORT] --user ACCOUNT --password PASSWORD export-contacts FILE\n"
+           "       cvctl [--host HOST] [--port PORT] --user ACCOUNT --password PASSWORD import-contacts FILE\n";
 }
 
 std::string helpText(const std::vector<OperationEntry>& operations)
@@ -73,7 +75,14 @@ std::string helpText(const std::vector<OperationEntry>& operations)
             "  --host HOST   web service host (default: the configured one, CORVANA_WEB_HOST)\n"
             "  --port PORT   web service port (default: the configured one, CORVANA_WEB_PORT)\n"
             "  --fields      print the result text one field per line, rows apart\n"
+            "  --user ACCOUNT, --password PASSWORD\n"
+            "                the account (registered phone number) and its password, in clear,\n"
+            "                for export-contacts and import-contacts\n"
             "  --help        this list\n\n"
+            "Address book (signs in first; FILE ends in .txt, .xls, .xlsx or .csv):\n"
+            "  export-contacts FILE  writes every contact (phone, addressname); prints \"exported: N\"\n"
+            "  import-contacts FILE  adds every record as a new contact; prints \"added: N\" and\n"
+            "                        \"refused: N\" (records the service refused or without a name)\n\n"
             "Operations and their arguments, in order (#: a decimal integer):\n";
     for (const OperationEntry& entry : operations) {
         text += "  " + entry.name;
@@ -86,7 +95,9 @@ std::string helpText(const std::vector<OperationEntry>& operations)
             text += "  ->" + prints;
         text += '\n';
     }
-    text += "\nExit status: 0 when the call was made (whatever its status), 2 for a usage error.\n";
+    text += "\nExit status: 0 when the call was made (whatever its status), 2 for a usage error.\n"
+            "export-contacts and import-contacts: 0 when done, 1 when the sign-in, the service or\n"
+            "the file failed (an import prints its counts first), 2 for a usage error.\n";
     return text;
 }
 

@@ -1,9 +1,11 @@
-// cvctl: calls any web-service operation from a shell.
-#include "cvsrv/CCvService.h"
-
+// cvctl: calls any web-service operation from a shell, and exports or imports an
+// account's contacts.
 #include "CommandLine.h"
+#include "ContactCommands.h"
 #include "OperationCatalogue.h"
 #include "OutputFormat.h"
+
+#include "core/service/ServiceJob.h"
 
 #include <iostream>
 
@@ -26,6 +28,12 @@ int main(int argc, char** argv)
     if (line.port)
         config.webPort = *line.port;
     CCvService service(config);
+    if (line.contactCommand != ContactCommand::None) {
+        const Credentials who { *line.user, *line.password };
+        return line.contactCommand == ContactCommand::Export
+            ? exportContacts(service, who, line.file, std::cout, std::cerr)
+            : importContacts(service, who, line.file, std::cout, std::cerr);
+    }
     std::cout << formatOutcome(line.operation->invoke(service, line.arguments), line.fields) << std::flush;
     return 0;
 }

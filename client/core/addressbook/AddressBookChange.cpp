@@ -1,6 +1,5 @@
 #include "core/addressbook/AddressBookChange.h"
 
-#include "core/service/ResultText.h"
 #include "core/service/ServiceCall.h"
 
 #include "cvsrv/CUtility.h"
@@ -44,12 +43,6 @@ Outcome memberCall(CCvService& service, const Credentials& who, GroupKind kind, 
 }
 
 } // namespace
-
-int ChangeResult(const std::string& resultText)
-{
-    const std::vector<std::string> fields = ResultText::fields(resultText);
-    return fields.empty() ? 0 : ResultText::toInt(fields.front());
-}
 
 AddressBookChange AddressBookChange::addContact(const ContactRecord& contact)
 {

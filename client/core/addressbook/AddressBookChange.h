@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/addressbook/ChangeResult.h"
 #include "core/addressbook/ContactRecord.h"
 #include "core/addressbook/GroupKind.h"
 
@@ -25,10 +26,6 @@ struct ChangeReply {
 // longer one. An edit that takes at most this many UTF-16 units never types a name
 // that would arrive cut: no unit is more than three UTF-8 bytes.
 inline constexpr int kNameEditLimit = 512 / 3;
-
-// The result code of a change operation's result text: its first field, read as a
-// decimal integer (atoi rules); an empty text gives 0.
-int ChangeResult(const std::string& resultText);
 
 // One change of the service-side address book, as a ServiceCall job. The copy in the
 // session is never edited in place: on success the caller synchronises it again; on

@@ -1,7 +1,7 @@
 #include "core/addressbook/ContactTransferJobs.h"
 
-#include "core/addressbook/AddressBookChange.h"
 #include "core/addressbook/ContactFile.h"
+#include "core/addressbook/ContactImport.h"
 #include "core/service/ServiceCall.h"
 
 #include <QCoreApplication>
@@ -52,29 +52,18 @@ ContactImportReply ContactImportJob::operator()(
     const ContactFileRows file = readContactFile(m_path);
     // Text lines count the one being added; spreadsheet rows the ones done before it.
     const int shownOffset = contactFileFormat(m_path) == ContactFileFormat::Txt ? 1 : 0;
-    ContactImportReply reply;
-    reply.fileFailed = file.readFailed;
-    for (std::size_t i = 0; i < file.rows.size() && !progress.cancelled(); ++i) {
-        const int shown = int(i) + shownOffset;
+    const ContactImportCounts counts = importContactRows(service, who, file.rows, [&](std::size_t row) {
+        if (progress.cancelled())
+            return false;
+        const int shown = int(row) + shownOffset;
         progress.setStatus(shown, QCoreApplication::translate("ContactImportJob", "正在导入数据(%1)...").arg(shown));
         std::this_thread::sleep_for(m_pause);
-        const ContactFileRow& row = file.rows[i];
-        if (!row.complete) {
-            ++reply.refused;
-            continue;
-        }
-        ContactRecord contact;
-        contact.sex = 1;
-        contact.phone = row.phone;
-        contact.addressname = row.addressname;
-        std::string result;
-        const int status = service.ClientAddressNew(who.account.c_str(), who.password.c_str(), 0, contact.sex,
-            contact.addressname.c_str(), contact.phone.c_str(), "", 0, result);
-        if (status == 0 && ChangeResult(result) == 0)
-            ++reply.added;
-        else
-            ++reply.refused;
-    }
+        return true;
+    });
+    ContactImportReply reply;
+    reply.added = counts.added;
+    reply.refused = counts.refused;
+    reply.fileFailed = file.readFailed;
     if (!progress.cancelled())
         progress.finish(reply.added, reply.refused);
     return reply;

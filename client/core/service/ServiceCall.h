@@ -2,8 +2,8 @@
 
 #include "core/service/AppEvent.h"
 #include "core/service/ProgressReporter.h"
+#include "core/service/ServiceJob.h"
 
-#include "cvsrv/CCvService.h"
 #include "cvsrv/ServiceConfig.h"
 
 #include <QObject>
@@ -20,14 +20,6 @@
 
 class ReplyChannel;
 class SessionState;
-
-// Who a job calls the service as: the session's account and password, converted to
-// the library's code page exactly as the sign-in sends them, so every call is signed
-// alike whatever code page is set.
-struct Credentials {
-    std::string account;
-    std::string password;
-};
 
 // The one way the client calls the service. A job (a function of CCvService and the
 // values it captured) runs on a worker thread of its own with a CCvService built
