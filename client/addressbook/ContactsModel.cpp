@@ -42,7 +42,7 @@ void ContactsModel::insertHeader(int position, const QString& text, RowRef ref)
     // rebuild that follows the change loses expansion all the same.
     beginResetModel();
     position = std::clamp(position, 0, int(m_headers.size()));
-    m_headers.insert(m_headers.begin() + position, Header { text, ref, groupImage(), true, {} });
+    m_headers.insert(m_headers.begin() + position, Header { text, ref, groupImage(), true, false, {} });
     endResetModel();
 }
 
@@ -55,10 +55,12 @@ void ContactsModel::takeGroups()
 {
     const int image = groupImage();
     auto take = [this, image](const GroupEntry& group, const QString& name, int position) {
-        Header header { QStringLiteral("%1 [%2]").arg(name).arg(group.memberCount), { -1, position }, image, true, {} };
+        Header header { QStringLiteral("%1 [%2]").arg(name).arg(group.memberCount), { -1, position }, image, true,
+            false, {} };
+        header.members.reserve(std::size_t(group.memberCount));
         for (int m = 0; m < group.memberCount; ++m) {
             const ContactRecord& member = group.members[std::size_t(m)];
-            header.children.push_back({ memberText(member.addressname, member.phone), member.addressno });
+            header.members.push_back({ member.addressno, member.addressname, member.phone });
         }
         m_headers.push_back(std::move(header));
     };
@@ -74,10 +76,7 @@ void ContactsModel::takeGroups()
 void ContactsModel::takeSearch()
 {
     m_hits = searchContacts(m_book, m_searchText.toStdString());
-    Header header { tr("查找结果 [%1]").arg(m_hits.size()), { -1, 0 }, ContactGroupImage, false, {} };
-    for (const SearchHit& hit : m_hits)
-        header.children.push_back({ memberText(hit.addressname, hit.phone), hit.addressno });
-    m_headers.push_back(std::move(header));
+    m_headers.push_back({ tr("查找结果 [%1]").arg(m_hits.size()), { -1, 0 }, ContactGroupImage, false, true, {} });
 }
 
 std::optional<int> ContactsModel::searchResult(std::intptr_t position) const
@@ -116,6 +115,11 @@ const ContactsModel::Header* ContactsModel::headerOf(const QModelIndex& index) c
     return &m_headers[std::size_t(index.row())];
 }
 
+const std::vector<SearchHit>& ContactsModel::rowsUnder(const Header& header) const
+{
+    return header.showsHits ? m_hits : header.members;
+}
+
 QModelIndex ContactsModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (column != 0 || row < 0)
@@ -123,7 +127,7 @@ QModelIndex ContactsModel::index(int row, int column, const QModelIndex& parent)
     if (!parent.isValid())
         return row < int(m_headers.size()) ? createIndex(row, 0, kTopLevel) : QModelIndex();
     const Header* header = headerOf(parent);
-    if (!header || row >= int(header->children.size()))
+    if (!header || row >= int(rowsUnder(*header).size()))
         return {};
     return createIndex(row, 0, quintptr(parent.row()) + 1);
 }
@@ -140,7 +144,17 @@ int ContactsModel::rowCount(const QModelIndex& parent) const
     if (!parent.isValid())
         return int(m_headers.size());
     const Header* header = headerOf(parent);
-    return header ? int(header->children.size()) : 0;
+    return header ? int(rowsUnder(*header).size()) : 0;
+}
+
+Qt::ItemFlags ContactsModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return {};
+    // Members never have rows under them. Told so, the view neither asks nor keeps
+    // every member as an opened row when the search results open all at once.
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.internalId() == kTopLevel ? flags : flags | Qt::ItemNeverHasChildren;
 }
 
 int ContactsModel::columnCount(const QModelIndex& /*parent*/) const
@@ -169,10 +183,10 @@ QVariant ContactsModel::data(const QModelIndex& index, int role) const
             return {};
         }
     }
-    const Row& row = m_headers[index.internalId() - 1].children[std::size_t(index.row())];
+    const SearchHit& member = rowsUnder(m_headers[index.internalId() - 1])[std::size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return row.text;
+        return memberText(member.addressname, member.phone);
     case CListBoxEx::ImageRole:
         return int(PersonImage);
     case CListBoxEx::HeaderRole:

@@ -53,24 +53,25 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    struct Row {
-        QString text;
-        int addressno = 0; // members and results
-    };
+    // A member's text is made when the view asks for it: a view asks for the rows it
+    // shows, and a large book has far more members than that.
     struct Header {
         QString text;
         RowRef ref;
         int image = 0;
         bool showImage = true;
-        std::vector<Row> children;
+        bool showsHits = false; // the search results' header: its rows are m_hits
+        std::vector<SearchHit> members;
     };
 
     int groupImage() const;
     void takeGroups();
     void takeSearch();
     const Header* headerOf(const QModelIndex& index) const;
+    const std::vector<SearchHit>& rowsUnder(const Header& header) const;
 
     const AddressBook& m_book;
     PanelMode m_mode = PanelMode::ContactGroups;

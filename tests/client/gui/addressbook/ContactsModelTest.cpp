@@ -69,6 +69,32 @@ private slots:
         QCOMPARE(model.rowCount(), 2);
     }
 
+    void groupMembersSurviveAReloadOfTheBook()
+    {
+        AddressBook book;
+        fill(book);
+        ContactsModel model(book);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.rebuild();
+        const QModelIndex colleagues = model.index(0, 0);
+        // Members are leaves; a header is not, even one whose group has no members yet.
+        QVERIFY(model.flags(model.index(0, 0, colleagues)) & Qt::ItemNeverHasChildren);
+        QVERIFY(!(model.flags(colleagues) & Qt::ItemNeverHasChildren));
+        QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemNeverHasChildren));
+
+        // The book reloads with other members: the rows read as the rebuild took
+        // them until the next rebuild.
+        book.clear();
+        book.setGroupCount(PanelMode::ContactGroups, 1);
+        book.groupSlot(PanelMode::ContactGroups, 0).setMembers({ member(9, "赵六", "1379") }, 1);
+        QCOMPARE(model.index(1, 0, colleagues).data().toString(), QStringLiteral("李四 1372"));
+        QCOMPARE(model.index(0, 0, model.index(2, 0)).data().toString(), QStringLiteral("王五 1373"));
+
+        model.rebuild();
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.index(0, 0, model.index(0, 0)).data().toString(), QStringLiteral("赵六 1379"));
+    }
+
     void searchResultsSurviveAReloadOfTheBook()
     {
         AddressBook book;
