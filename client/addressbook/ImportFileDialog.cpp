@@ -54,11 +54,14 @@ ImportFileDialog::ImportFileDialog(QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(20, titleBandHeight() + 14, 20, 14);
     page->setSpacing(8);
-    page->addWidget(
-        dialogControls::label(tr("请选择导入的文件，类型为：*.txt,*.xsl"), QStringLiteral("fileTypesLabel"), this));
     // Today's spreadsheets are read as well.
-    page->addWidget(dialogControls::label(
-        tr("也可导入 Excel 工作簿(*.xlsx)和 CSV 文件(*.csv)"), QStringLiteral("moreFileTypesLabel"), this));
+    for (CTransparentStatic* label :
+        { dialogControls::label(tr("请选择导入的文件，类型为：*.txt,*.xsl"), QStringLiteral("fileTypesLabel"), this),
+            dialogControls::label(
+                tr("也可导入 Excel 工作簿(*.xlsx)和 CSV 文件(*.csv)"), QStringLiteral("moreFileTypesLabel"), this) }) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        page->addWidget(label);
+    }
     page->addLayout(pathRow);
     page->addStretch();
     page->addLayout(buttons);

@@ -1,11 +1,12 @@
 #include "demo/ScreenshotTour.h"
 
+#include "demo/AddressBookShots.h"
+#include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
 #include "shell/AboutDialog.h"
 #include "shell/ExitPromptDialog.h"
 #include "shell/MainWindow.h"
 
-#include "addressbook/AddressBookWindow.h"
 #include "conference/ConferenceWorkspace.h"
 #include "core/session/SessionState.h"
 
@@ -16,10 +17,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -94,29 +93,12 @@ void ScreenshotTour::onMainShown()
         AboutDialog about(m_mainWindow);
         save(&about, QStringLiteral("about.png"));
         ScreenshotGallery::renderCommonDialogs(m_folder);
-        saveBeside(MainWindow::InstantMeeting, m_mainWindow->workspace(), QStringLiteral("main-with-workspace.png"));
-        saveBeside(MainWindow::ManageAddressBook, m_mainWindow->addressBookWindow(),
-            QStringLiteral("main-with-addressbook.png"));
+        m_mainWindow->runCommand(MainWindow::InstantMeeting);
+        Photographs::saveSideBySide(
+            m_mainWindow, m_mainWindow->workspace(), m_folder, QStringLiteral("main-with-workspace.png"));
+        AddressBookShots::render(*m_mainWindow, m_folder);
     }
     finish();
-}
-
-void ScreenshotTour::saveBeside(int command, QWidget* sideWindow, const QString& name) const
-{
-    // The side window glued to the main window's right edge, as the user sees the pair.
-    m_mainWindow->runCommand(command);
-    const QPixmap left = m_mainWindow->grab();
-    const QPixmap right = sideWindow->grab();
-    QPixmap pair(QSize(left.width() + right.width(), std::max(left.height(), right.height())));
-    pair.setDevicePixelRatio(left.devicePixelRatio());
-    pair.fill(Qt::transparent);
-    QPainter painter(&pair);
-    painter.drawPixmap(0, 0, left);
-    painter.drawPixmap(m_mainWindow->width(), 0, right);
-    painter.end();
-    const QString path = QDir(m_folder).filePath(name);
-    if (!pair.save(path))
-        std::fprintf(stderr, "tour: could not save %s\n", qPrintable(path));
 }
 
 void ScreenshotTour::finish()
@@ -128,11 +110,8 @@ void ScreenshotTour::finish()
 
 void ScreenshotTour::save(QWidget* widget, const QString& name) const
 {
-    if (m_folder.isEmpty())
-        return;
-    const QString path = QDir(m_folder).filePath(name);
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "tour: could not save %s\n", qPrintable(path));
+    if (!m_folder.isEmpty())
+        Photographs::save(widget, m_folder, name);
 }
 
 void ScreenshotTour::report(const char* step, bool withTime) const

@@ -31,7 +31,6 @@ private:
     void onLoginShown(QDialog* login);
     void signIn(QDialog* login);
     void onMainShown();
-    void saveBeside(int command, QWidget* sideWindow, const QString& name) const;
     void finish();
     void save(QWidget* widget, const QString& name) const;
     void report(const char* step, bool withTime) const;
