@@ -1,19 +1,8 @@
 #include "conference/MeetingListModel.h"
 
 #include "core/conference/ConferenceList.h"
+#include "core/conference/MeetingListing.h"
 #include "widgets/MeetingListBox.h"
-
-namespace {
-
-QString displayTime(const std::string& meetingTime)
-{
-    // The service writes "YYYY-MM-DDThh:mm:ss"; a blank reads better than the "T".
-    QString text = QString::fromStdString(meetingTime);
-    text.replace(QLatin1Char('T'), QLatin1Char(' '));
-    return text;
-}
-
-} // namespace
 
 MeetingListModel::MeetingListModel(
     const ConferenceList& running, const ConferenceList& booked, int kind, QObject* parent)
@@ -47,8 +36,9 @@ void MeetingListModel::rebuild()
     m_shown.clear();
     const ConferenceList& conferences = list();
     for (int i = 0; i < conferences.count(); ++i) {
-        const QString topic = QString::fromStdString(conferences.at(i)->topic);
-        if (m_filter.isEmpty() || topic.contains(m_filter, Qt::CaseInsensitive))
+        const ConferenceRecord& conference = *conferences.at(i);
+        if (meetingListing::isShown(
+                m_filter, meetingListing::title(conference), meetingListing::timeText(conference.meetingTime)))
             m_shown.push_back(i);
     }
     endResetModel();
@@ -70,7 +60,7 @@ QVariant MeetingListModel::data(const QModelIndex& index, int role) const
     const ConferenceRecord* conference = list().at(record);
     if (!conference)
         return {};
-    const QString topic = QString::fromStdString(conference->topic);
+    const QString topic = meetingListing::title(*conference);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
@@ -81,7 +71,7 @@ QVariant MeetingListModel::data(const QModelIndex& index, int role) const
         item.key = record;
         item.firstText = topic;
         item.secondText = QString::fromStdString(conference->conferenceId);
-        item.thirdText = displayTime(conference->meetingTime);
+        item.thirdText = meetingListing::timeText(conference->meetingTime);
         return QVariant::fromValue(item);
     }
     default:

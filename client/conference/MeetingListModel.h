@@ -8,7 +8,7 @@
 class ConferenceList;
 
 // The conferences a meetings panel shows: one of the session's two lists (running or
-// booked), narrowed by a topic filter. A row answers MeetingListBox::ItemRole with
+// booked), narrowed by a filter over title and time. A row answers MeetingListBox::ItemRole with
 // its MeetingListItem, whose key is the conference's index in the session's list, so
 // an open request names the conference, not the row, also while a filter hides some.
 // The model copies nothing: it keeps the indexes of the shown conferences and reads

@@ -22,7 +22,8 @@ public:
     int kind() const;
     // Fills the list again from the session's conferences of this kind.
     void RebuildMeetings();
-    // Shows only the conferences whose topic contains text (all when it is empty).
+    // Shows only the conferences whose title or start time contains text (all when it
+    // is empty).
     void SetFilter(const QString& text);
 
     MeetingListBox* list() const { return m_list; }

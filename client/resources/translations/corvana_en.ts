@@ -690,6 +690,13 @@
     </message>
 </context>
 <context>
+    <name>MeetingListing</name>
+    <message>
+        <source>(无主题)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxDialog</name>
     <message>
         <source>确定</source>

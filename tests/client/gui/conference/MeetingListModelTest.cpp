@@ -56,6 +56,30 @@ private slots:
         QCOMPARE(itemAt(model, 0).image, 1);
     }
 
+    void untitledConferencesAndTheTimeTextAreFilteredAsShown()
+    {
+        ConferenceList running;
+        ConferenceRecord untitled = conference("2001", "");
+        untitled.meetingTime = "2026-12-07T18:05:09.123";
+        running.replace({ untitled, conference("2002", "Board") }, 2);
+        ConferenceList booked;
+        MeetingListModel model(running, booked, MeetingListBox::Running);
+        model.rebuild();
+        QCOMPARE(itemAt(model, 0).firstText, QStringLiteral("(无主题)"));
+        QCOMPARE(itemAt(model, 0).thirdText, QStringLiteral("2026-12-07 18:05:09"));
+
+        model.setFilter(QStringLiteral("12-07 18"));
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.recordIndex(0), 0);
+        model.setFilter(QStringLiteral("无主题"));
+        QCOMPARE(model.rowCount(), 1);
+        model.setFilter(QStringLiteral("board"));
+        QCOMPARE(model.recordIndex(0), 1);
+        // The time text is cut to 19 characters before the filter reads it.
+        model.setFilter(QStringLiteral(".123"));
+        QCOMPARE(model.rowCount(), 0);
+    }
+
     void aReloadResetsTheRowsBeforeTheViewReadsThem()
     {
         ConferenceList running;
