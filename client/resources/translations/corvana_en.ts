@@ -75,6 +75,28 @@
     </message>
 </context>
 <context>
+    <name>ConferenceJobs</name>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有收到会议编号，请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConferenceStart</name>
+    <message>
+        <source>主持号码有误！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>至少需要一名参会人员！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConferenceWorkspace</name>
     <message>
         <source>电话会议</source>
