@@ -3,17 +3,33 @@
 #include "core/conference/ConferenceRecord.h"
 #include "widgets/SideWindow.h"
 
+#include <array>
 #include <optional>
 
-// The window in which all conference work happens: instant meeting, scheduled
-// meetings, meeting list, room information and SMS pages. The main window opens it
-// on a page, hands it a conference to show and forwards the contacts the user picks.
+class CButtonPNG;
+class QStackedWidget;
+
+// "电话会议": the window in which all conference work happens. Five tabs over a frame
+// area that shows one page at a time: instant meeting, scheduled meetings, SMS,
+// meeting list and room information. The main window opens it on a page, hands it a
+// conference to show and forwards the contacts the user picks (WM_USER+12), which go
+// to the first page showing of instant, SMS and scheduled. The pages' worker results
+// are relayed to them: WM_USER+70 to the scheduled page, +71 to +74 to the instant
+// page, +80 and +81 to the SMS page. A page another area builds (the SMS page) is
+// handed over by the shell with setPage().
 class ConferenceWorkspace : public SideWindow {
     Q_OBJECT
 public:
-    enum class Page { Instant, Booking, MeetingList, RoomInfo, Sms };
+    // In the order of the tabs.
+    enum class Page { Instant, Booking, Sms, MeetingList, RoomInfo };
+    static constexpr int kPageCount = 5;
 
     explicit ConferenceWorkspace(QWidget* mainWindow);
+
+    // Puts page in the frame area in place of the page there.
+    void setPage(Page which, QWidget* page);
+    QWidget* pageWidget(Page which) const { return m_pages[std::size_t(which)]; }
+    CButtonPNG* tab(Page which) const { return m_tabs[std::size_t(which)]; }
 
     // The instant-meeting page, with a running conference or empty (nullptr).
     void OpenInstant(const ConferenceRecord* record);
@@ -34,9 +50,22 @@ public:
     int panelMode() const { return m_panelMode; }
     int panelIndex() const { return m_panelIndex; }
 
-private:
-    void showPage(Page page, const ConferenceRecord* record);
+protected:
+    bool event(QEvent* event) override;
+    // The hide button hides the window alone; the close button also hides every page,
+    // so that the instant page stops watching its conference.
+    void minimiseButtonClicked() override;
+    void closeButtonClicked() override;
 
+private:
+    void clickTab(Page which);
+    void showPage(Page which);
+    // The contacts chosen in the panel: to the first page showing that takes them.
+    void forwardContacts(int parent, int index);
+
+    std::array<CButtonPNG*, kPageCount> m_tabs {};
+    std::array<QWidget*, kPageCount> m_pages {};
+    QStackedWidget* m_frame;
     Page m_page = Page::Instant;
     std::optional<ConferenceRecord> m_record;
     int m_panelMode = 0;

@@ -102,6 +102,26 @@
         <source>电话会议</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>即时会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议短信</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议室</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContactDialog</name>
