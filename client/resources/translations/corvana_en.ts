@@ -792,6 +792,13 @@
     </message>
 </context>
 <context>
+    <name>ParticipantImportJob</name>
+    <message>
+        <source>正在导入数据(%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrivateProfile</name>
     <message>
         <source>无法创建文件夹 %1</source>
