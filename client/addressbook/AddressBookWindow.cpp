@@ -3,9 +3,9 @@
 #include "addressbook/ContactFileTransfer.h"
 #include "addressbook/ContactPage.h"
 #include "addressbook/ContactsPanel.h"
-#include "addressbook/DialogControls.h"
 #include "addressbook/GroupPage.h"
 #include "addressbook/NewGroupPage.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/service/AppEvent.h"

@@ -1,6 +1,6 @@
 #include "addressbook/ContactDialog.h"
 
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/AddressBookChange.h"
 #include "core/service/AppEvent.h"

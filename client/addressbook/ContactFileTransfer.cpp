@@ -1,6 +1,6 @@
 #include "addressbook/ContactFileTransfer.h"
 
-#include "addressbook/ImportFileDialog.h"
+#include "widgets/ImportFileDialog.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/ContactFile.h"

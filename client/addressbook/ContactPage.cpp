@@ -1,7 +1,7 @@
 #include "addressbook/ContactPage.h"
 
 #include "addressbook/AddressBookWindow.h"
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/AddressBookChange.h"
 #include "core/service/AppEvent.h"

@@ -2,7 +2,7 @@
 
 #include "addressbook/ContactListView.h"
 #include "addressbook/ContactTableModel.h"
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/MemberAdditions.h"
 #include "core/addressbook/PickerCandidates.h"

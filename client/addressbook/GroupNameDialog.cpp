@@ -1,6 +1,6 @@
 #include "addressbook/GroupNameDialog.h"
 
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/AddressBookChange.h"
 #include "core/addressbook/GroupRename.h"

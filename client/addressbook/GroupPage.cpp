@@ -5,7 +5,7 @@
 #include "addressbook/ContactPicker.h"
 #include "addressbook/ContactTableModel.h"
 #include "addressbook/ContactsPanel.h"
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/ChangeSeries.h"

@@ -8,11 +8,11 @@
 #include "addressbook/ContactPicker.h"
 #include "addressbook/ContactsModel.h"
 #include "addressbook/ContactsPanel.h"
-#include "addressbook/ImportFileDialog.h"
 #include "core/addressbook/AddressBook.h"
 #include "core/session/SessionState.h"
 #include "skin/CEditBoxEx.h"
 #include "skin/CListBoxEx.h"
+#include "widgets/ImportFileDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 
 #include "addressbook/ContactFileTransfer.h"
 #include "addressbook/AddressBookWindow.h"
-#include "addressbook/ImportFileDialog.h"
+#include "widgets/ImportFileDialog.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/AddressBookLoader.h"

@@ -1,6 +1,6 @@
-#include "addressbook/ImportFileDialog.h"
+#include "widgets/ImportFileDialog.h"
 
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "skin/CButtonPNG.h"
 #include "skin/CEditBoxEx.h"

@@ -8,7 +8,7 @@ class CEditBoxEx;
 class CTransparentStatic;
 class QWidget;
 
-// The controls the address-book dialogs share, in one look: buttons, edits, labels,
+// The controls the dialogs and pages share, in one look: buttons, edits, labels,
 // check and radio boxes with the skin's pictures and the program's font.
 namespace dialogControls {
 

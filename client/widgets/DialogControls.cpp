@@ -1,4 +1,4 @@
-#include "addressbook/DialogControls.h"
+#include "widgets/DialogControls.h"
 
 #include "skin/Artwork.h"
 #include "skin/CButtonCR.h"
