@@ -128,16 +128,6 @@ private slots:
         QCOMPARE(errors.count(), 0);
     }
 
-    void anUnknownConferenceIsReportedAndClosed()
-    {
-        MonitorSocket socket(m_session);
-        QSignalSpy errors(&socket, &MonitorSocket::serverError);
-        socket.open("2099010100000000");
-        QTRY_COMPARE(errors.count(), 1);
-        QVERIFY(!errors.first().at(0).toString().isEmpty());
-        QCOMPARE(socket.state(), MonitorSocket::State::Closed);
-    }
-
 private:
     ServiceProcess m_service;
     SessionState m_session;

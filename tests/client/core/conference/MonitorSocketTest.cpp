@@ -327,20 +327,6 @@ private slots:
         QCOMPARE(lists.at(0).at(1).toBool(), true);
     }
 
-    void reopeningWatchesTheNewConference()
-    {
-        monitor();
-        if (QTest::currentTestFailed())
-            return;
-        m_socket->open("2013061721402299");
-        QTRY_VERIFY(m_server->at(0).closed);
-        QTRY_COMPARE(m_server->count(), 2);
-        QTRY_VERIFY(!m_server->at(1).received.isEmpty());
-        m_server->write(1, kAccepted);
-        QTRY_VERIFY(m_server->at(1).received.endsWith(
-            QByteArray::fromStdString(MonitorTexts::monitorRequest("13800138000", "2013061721402299"))));
-    }
-
 private:
     // Opens, answers the verify and waits for the monitor request.
     void monitor()
