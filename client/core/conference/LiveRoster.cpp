@@ -450,6 +450,15 @@ std::optional<std::chrono::steady_clock::time_point> LiveRoster::nextHoldExpiry(
     return m_holds.begin()->first;
 }
 
+std::optional<std::chrono::milliseconds> LiveRoster::untilNextHoldExpiry() const
+{
+    const std::optional<SteadyTime> next = nextHoldExpiry();
+    if (!next)
+        return std::nullopt;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*next - m_clock.steady());
+    return std::max(left, std::chrono::milliseconds::zero());
+}
+
 bool LiveRoster::isSpeaking(int joinedRow) const
 {
     if (joinedRow < 0 || joinedRow >= m_joinedRows.count())

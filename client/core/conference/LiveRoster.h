@@ -113,6 +113,8 @@ public:
     std::optional<std::chrono::system_clock::time_point> joinedAt(int joinedRow) const;
     // The earliest end of a speaking hold; call expireHolds() then.
     std::optional<std::chrono::steady_clock::time_point> nextHoldExpiry() const;
+    // How long until then by the roster's clock (zero when already due), for a timer.
+    std::optional<std::chrono::milliseconds> untilNextHoldExpiry() const;
     // Ends the holds that are due; their rows are reported changed.
     void expireHolds();
 
