@@ -571,6 +571,29 @@
     </message>
 </context>
 <context>
+    <name>JoinedListModel</name>
+    <message>
+        <source>加入时间：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>登    录</source>
@@ -832,6 +855,33 @@
     </message>
 </context>
 <context>
+    <name>RosterText</name>
+    <message>
+        <source>旁听</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>禁言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>呼叫</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>挂断</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TrayIcon</name>
     <message>
         <source>显示Corvana</source>
@@ -850,6 +900,21 @@
     </message>
     <message>
         <source>升级程序（%1）无法启动，请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingListModel</name>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
