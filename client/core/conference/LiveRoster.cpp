@@ -224,9 +224,26 @@ void LiveRoster::rebuild(RosterList list)
 
 // --- the running conference ---------------------------------------------------------
 
-bool LiveRoster::applyMemberList(std::string_view phoneList)
+bool LiveRoster::applyMemberList(std::string_view phoneList, bool complete)
 {
-    return applyMembers(MemberListText::decode(phoneList));
+    std::vector<ContactRecord> members = MemberListText::decode(phoneList);
+    if (complete) {
+        // Whoever the list no longer holds in the conference left while nobody watched.
+        std::set<std::string, std::less<>> inConference;
+        for (const ContactRecord& member : members) {
+            if (member.callstate == 1)
+                inConference.insert(member.phone);
+        }
+        std::vector<ContactRecord> gone;
+        for (const ContactRecord& entry : m_joinedEntries) {
+            if (!inConference.contains(entry.phone)) {
+                gone.push_back(entry);
+                gone.back().callstate = 3;
+            }
+        }
+        members.insert(members.begin(), gone.begin(), gone.end());
+    }
+    return applyMembers(members);
 }
 
 bool LiveRoster::applyMembers(const std::vector<ContactRecord>& members)

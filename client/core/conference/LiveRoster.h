@@ -85,7 +85,10 @@ public:
     // Applies a member list ("name|phone|callstate|speakstate|activetalker" items).
     // Returns true when the page should repaint itself whole: the joined list has just
     // grown past kRepaintRows for the first time since the conference was loaded.
-    bool applyMemberList(std::string_view phoneList);
+    // complete: the list is the whole roster after a time nobody watched (a monitor
+    // reconnect), so joined members it does not hold in the conference go back to
+    // the waiting list first.
+    bool applyMemberList(std::string_view phoneList, bool complete = false);
     bool applyMembers(const std::vector<ContactRecord>& members);
 
     // The conference ended: every joined member except the host goes back to the

@@ -173,6 +173,26 @@ TEST_F(LiveRosterTest, MemberMovesToJoinedAndBackAsOneRemovalAndOneInsertion)
     EXPECT_EQ(recorder.take(), (Strings { "~W1-1" }));
 }
 
+// After a monitor reconnect the list is the whole roster: who is missing from it left
+// the conference while nobody watched.
+TEST_F(LiveRosterTest, ACompleteListSendsBackTheJoinedItNoLongerHolds)
+{
+    roster.loadRunning();
+    roster.applyMemberList(list({ item("张三", "13800138000", 1), item("李四", "13900139000", 1) }));
+    recorder.take();
+
+    roster.applyMemberList(item("李四", "13900139000", 1), true);
+    EXPECT_EQ(phones(RosterList::Joined), (Strings { "13900139000" }));
+    EXPECT_EQ(phones(RosterList::Waiting), (Strings { "13800138000" }));
+    EXPECT_EQ(operation("13800138000"), WaitingOperation::DeleteCall);
+    EXPECT_EQ(recorder.take(), (Strings { "-J0", "+W0", "counters" }));
+
+    // An ordinary list leaves out whoever did not change.
+    roster.applyMemberList(item("张三", "13800138000", 1));
+    roster.applyMemberList(item("张三", "13800138000", 1, 2));
+    EXPECT_EQ(phones(RosterList::Joined), (Strings { "13900139000", "13800138000" }));
+}
+
 TEST_F(LiveRosterTest, OneChangedStateIsOneChangedRow)
 {
     roster.loadRunning();
