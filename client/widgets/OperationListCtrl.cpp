@@ -25,7 +25,7 @@ int OperationListCtrl::operationColumn() const
 int OperationListCtrl::operationWordAt(int row, int x) const
 {
     const int column = operationColumn();
-    if (row < 0 || row >= rowCount() || column <= 0)
+    if (row < 0 || row >= itemCount() || column <= 0)
         return -1;
     const int left = columnLeft(column);
     const int width = columnWidth(column);
@@ -60,7 +60,7 @@ void OperationListCtrl::updateCursor(int x)
 {
     const int column = operationColumn();
     bool overWords = false;
-    if (column >= 0 && rowCount() > 0) {
+    if (column >= 0 && itemCount() > 0) {
         // The words look alike in every row, so the first row's text measures them all.
         const int textWidth = fontMetrics().horizontalAdvance(itemText(0, column));
         const int start = columnLeft(column) + (columnWidth(column) - textWidth) / 2;
