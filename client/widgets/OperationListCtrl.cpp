@@ -19,7 +19,16 @@ OperationListCtrl::OperationListCtrl(QWidget* parent)
 
 int OperationListCtrl::operationColumn() const
 {
-    return columnCount() - 1;
+    const int columns = columnCount();
+    if (m_operationColumn >= 0)
+        return m_operationColumn < columns ? m_operationColumn : -1;
+    // Read each time: the model's titles may change, and there are only a few.
+    static const QString title = QStringLiteral("操作");
+    for (int column = 0; column < columns; ++column) {
+        if (columnTitle(column) == title)
+            return column;
+    }
+    return columns - 1;
 }
 
 int OperationListCtrl::operationWordAt(int row, int x) const
@@ -43,6 +52,13 @@ QColor OperationListCtrl::cellTextColor(int row, int column) const
     if (column > 0 && column == operationColumn())
         return skin::palette::Link;
     return CListCtrlEx::cellTextColor(row, column);
+}
+
+Qt::Alignment OperationListCtrl::cellAlignment(int row, int column) const
+{
+    if (column > 0 && column == operationColumn())
+        return Qt::AlignCenter;
+    return CListCtrlEx::cellAlignment(row, column);
 }
 
 void OperationListCtrl::mouseMoveEvent(QMouseEvent* event)
