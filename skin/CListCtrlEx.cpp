@@ -417,9 +417,9 @@ void CListCtrlEx::deleteAllItems()
 
 void CListCtrlEx::setCheckBoxes(bool enabled)
 {
-    m_checkBoxes = enabled;
     if (!showsOwnRows())
         return;
+    m_checkBoxes = enabled;
     for (int row = 0; row < m_items->rowCount(); ++row) {
         QStandardItem* first = cell(row, 0);
         if (enabled) {
