@@ -5,6 +5,7 @@
 #include "skin/Palette.h"
 #include "skin/ScrollBar.h"
 
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -34,6 +35,7 @@ public:
         QStyle* style = widget ? widget->style() : nullptr;
         const int row = index.row();
         const int column = index.column();
+        option.displayAlignment = m_list->cellAlignment(row, column);
 
         QColor background = m_list->cellBackgroundColor(row, column);
         if (option.state & QStyle::State_Selected)
@@ -76,7 +78,8 @@ private:
 } // namespace
 
 CListCtrlEx::CListCtrlEx(QWidget* parent)
-    : QTableWidget(parent)
+    : QTableView(parent)
+    , m_items(new QStandardItemModel(this))
 {
     setHorizontalHeader(new skin::HeaderView(Qt::Horizontal, this));
     verticalHeader()->hide();
@@ -95,33 +98,109 @@ CListCtrlEx::CListCtrlEx(QWidget* parent)
                       .arg(skin::palette::Surface.name(), skin::palette::Border.name()));
     setItemHeight(22);
     skin::ScrollBar::attach(this);
-    connect(this, &QTableWidget::itemChanged, this, &CListCtrlEx::onItemChanged);
+    connect(m_items, &QStandardItemModel::itemChanged, this, &CListCtrlEx::onItemChanged);
     // The header flips its own sort indicator on a click; the rows follow the indicator.
     connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, &CListCtrlEx::onSortIndicatorChanged);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CListCtrlEx::onSectionResized);
+    setModel(nullptr);
 }
 
 CListCtrlEx::~CListCtrlEx() = default;
 
-int CListCtrlEx::addColumn(const QString& title, int width, Qt::Alignment alignment)
+void CListCtrlEx::setModel(QAbstractItemModel* outside)
 {
-    const int column = columnCount();
-    setColumnCount(column + 1);
-    auto* header = new QTableWidgetItem(title);
-    header->setTextAlignment(alignment | Qt::AlignVCenter);
-    setHorizontalHeaderItem(column, header);
-    m_columnAlignment.append(alignment);
-    if (width <= 0) {
-        setColumnHidden(column, true);
-    } else {
-        setColumnWidth(column, width);
+    QAbstractItemModel* next = outside ? outside : m_items;
+    if (next == model())
+        return;
+    for (const QMetaObject::Connection& connection : std::as_const(m_modelConnections))
+        disconnect(connection);
+    m_modelConnections.clear();
+
+    QItemSelectionModel* oldSelection = selectionModel();
+    QTableView::setModel(next);
+    // The view makes a new selection model for every model and keeps the old one
+    // until the old model goes; switching back and forth must not pile them up.
+    if (oldSelection && oldSelection->parent() == this)
+        oldSelection->deleteLater();
+
+    // Connected after the header's own handlers, so the layout is applied to the
+    // sections the header has just rebuilt.
+    m_modelConnections = {
+        connect(next, &QAbstractItemModel::columnsInserted, this, &CListCtrlEx::applyColumnLayout),
+        connect(next, &QAbstractItemModel::columnsRemoved, this, &CListCtrlEx::applyColumnLayout),
+        connect(next, &QAbstractItemModel::columnsMoved, this, &CListCtrlEx::applyColumnLayout),
+        connect(next, &QAbstractItemModel::modelReset, this, &CListCtrlEx::applyColumnLayout),
+        // Rows shifting under the cursor would leave the highlight on another record.
+        connect(next, &QAbstractItemModel::rowsInserted, this, &CListCtrlEx::forgetHover),
+        connect(next, &QAbstractItemModel::rowsRemoved, this, &CListCtrlEx::forgetHover),
+        connect(next, &QAbstractItemModel::rowsMoved, this, &CListCtrlEx::forgetHover),
+        connect(next, &QAbstractItemModel::layoutChanged, this, &CListCtrlEx::forgetHover),
+        connect(next, &QAbstractItemModel::modelReset, this, &CListCtrlEx::forgetHover),
+    };
+    applyColumnLayout();
+    forgetHover();
+}
+
+bool CListCtrlEx::showsOwnRows() const
+{
+    return model() == m_items;
+}
+
+void CListCtrlEx::setColumnWidths(const QList<int>& widths)
+{
+    m_columnWidths = widths;
+    applyColumnLayout();
+}
+
+void CListCtrlEx::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0)
+        return;
+    while (m_columnAlignment.size() <= column)
+        m_columnAlignment.append(Qt::AlignLeft);
+    m_columnAlignment[column] = alignment;
+    if (auto* header = qobject_cast<skin::HeaderView*>(horizontalHeader()))
+        header->setSectionAlignment(column, alignment | Qt::AlignVCenter);
+    viewport()->update();
+}
+
+Qt::Alignment CListCtrlEx::columnAlignment(int column) const
+{
+    return m_columnAlignment.value(column, Qt::AlignLeft);
+}
+
+void CListCtrlEx::applyColumnLayout()
+{
+    const int columns = std::min(static_cast<int>(m_columnWidths.size()), columnCount());
+    m_applyingLayout = true;
+    for (int column = 0; column < columns; ++column) {
+        const int width = m_columnWidths.at(column);
+        setColumnHidden(column, width <= 0);
+        if (width > 0)
+            setColumnWidth(column, width);
     }
-    return column;
+    m_applyingLayout = false;
+}
+
+void CListCtrlEx::onSectionResized(int column, int, int newSize)
+{
+    // A width the user dragged stays when the model resets; hiding is not a width.
+    if (m_applyingLayout || newSize <= 0 || column >= m_columnWidths.size() || m_columnWidths.at(column) <= 0)
+        return;
+    m_columnWidths[column] = newSize;
+}
+
+void CListCtrlEx::forgetHover()
+{
+    if (m_hoverRow == -1)
+        return;
+    m_hoverRow = -1;
+    viewport()->update();
 }
 
 QString CListCtrlEx::columnTitle(int column) const
 {
-    const QTableWidgetItem* header = horizontalHeaderItem(column);
-    return header ? header->text() : QString();
+    return model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 int CListCtrlEx::columnLeft(int column) const
@@ -129,123 +208,43 @@ int CListCtrlEx::columnLeft(int column) const
     return columnViewportPosition(column);
 }
 
-QTableWidgetItem* CListCtrlEx::cell(int row, int column)
+int CListCtrlEx::columnCount() const
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
-        return nullptr;
-    QTableWidgetItem* existing = item(row, column);
-    if (existing)
-        return existing;
-    auto* created = new QTableWidgetItem;
-    created->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    created->setTextAlignment(m_columnAlignment.value(column, Qt::AlignLeft) | Qt::AlignVCenter);
-    if (column == 0 && m_checkBoxes) {
-        created->setFlags(created->flags() | Qt::ItemIsUserCheckable);
-        created->setCheckState(Qt::Unchecked);
-        created->setData(CheckMemoRole, false);
-    }
-    setItem(row, column, created);
-    return created;
+    return model()->columnCount(rootIndex());
 }
 
-int CListCtrlEx::insertItem(int row, const QString& text)
+int CListCtrlEx::itemCount() const
 {
-    if (columnCount() == 0)
-        addColumn(QString(), 100);
-    row = std::clamp(row, 0, rowCount());
-    const QSignalBlocker quiet(this);
-    insertRow(row);
-    cell(row, 0)->setText(text);
-    return row;
+    return model()->rowCount(rootIndex());
 }
 
-int CListCtrlEx::appendItem(const QStringList& cells, const QVariant& data)
+QModelIndex CListCtrlEx::cellIndex(int row, int column) const
 {
-    const int row = insertItem(rowCount(), cells.value(0));
-    for (int column = 1; column < cells.size(); ++column)
-        setItemText(row, column, cells.at(column));
-    if (data.isValid())
-        setItemData(row, data);
-    return row;
-}
-
-void CListCtrlEx::setItemText(int row, int column, const QString& text)
-{
-    if (QTableWidgetItem* target = cell(row, column))
-        target->setText(text);
+    if (row < 0 || row >= itemCount() || column < 0 || column >= columnCount())
+        return {};
+    return model()->index(row, column, rootIndex());
 }
 
 QString CListCtrlEx::itemText(int row, int column) const
 {
-    const QTableWidgetItem* source = item(row, column);
-    return source ? source->text() : QString();
-}
-
-void CListCtrlEx::setItemData(int row, const QVariant& data)
-{
-    if (QTableWidgetItem* target = cell(row, 0)) {
-        const QSignalBlocker quiet(this);
-        target->setData(DataRole, data);
-    }
+    return cellIndex(row, column).data(Qt::DisplayRole).toString();
 }
 
 QVariant CListCtrlEx::itemData(int row) const
 {
-    const QTableWidgetItem* source = item(row, 0);
-    return source ? source->data(DataRole) : QVariant();
-}
-
-bool CListCtrlEx::deleteItem(int row)
-{
-    if (row < 0 || row >= rowCount())
-        return false;
-    if (m_hoverRow >= row)
-        m_hoverRow = -1;
-    removeRow(row);
-    return true;
-}
-
-void CListCtrlEx::deleteAllItems()
-{
-    m_hoverRow = -1;
-    setRowCount(0);
-}
-
-void CListCtrlEx::setCheckBoxes(bool enabled)
-{
-    m_checkBoxes = enabled;
-    const QSignalBlocker quiet(this);
-    for (int row = 0; row < rowCount(); ++row) {
-        QTableWidgetItem* first = cell(row, 0);
-        if (enabled) {
-            first->setFlags(first->flags() | Qt::ItemIsUserCheckable);
-            first->setCheckState(Qt::Unchecked);
-            first->setData(CheckMemoRole, false);
-        } else {
-            first->setFlags(first->flags() & ~Qt::ItemIsUserCheckable);
-            first->setData(Qt::CheckStateRole, QVariant());
-        }
-    }
-}
-
-void CListCtrlEx::setItemChecked(int row, bool checked)
-{
-    if (!m_checkBoxes)
-        return;
-    if (QTableWidgetItem* first = cell(row, 0))
-        first->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return cellIndex(row, 0).data(DataRole);
 }
 
 bool CListCtrlEx::isItemChecked(int row) const
 {
-    const QTableWidgetItem* first = item(row, 0);
-    return m_checkBoxes && first && first->checkState() == Qt::Checked;
+    const QVariant state = cellIndex(row, 0).data(Qt::CheckStateRole);
+    return state.isValid() && state.toInt() == Qt::Checked;
 }
 
 QList<int> CListCtrlEx::checkedRows() const
 {
     QList<int> rows;
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = 0; row < itemCount(); ++row) {
         if (isItemChecked(row))
             rows.append(row);
     }
@@ -282,14 +281,6 @@ void CListCtrlEx::setIntersectColors(const QColor& even, const QColor& odd)
     viewport()->update();
 }
 
-void CListCtrlEx::setCellTextColor(int row, int column, const QColor& colour)
-{
-    if (QTableWidgetItem* target = cell(row, column)) {
-        const QSignalBlocker quiet(this);
-        target->setForeground(colour);
-    }
-}
-
 void CListCtrlEx::setSortingByHeader(bool enabled)
 {
     m_sortByHeader = enabled;
@@ -298,12 +289,11 @@ void CListCtrlEx::setSortingByHeader(bool enabled)
 
 QColor CListCtrlEx::cellTextColor(int row, int column) const
 {
-    const QTableWidgetItem* source = item(row, column);
-    if (source) {
-        const QVariant foreground = source->data(Qt::ForegroundRole);
-        if (foreground.isValid())
-            return foreground.value<QBrush>().color();
-    }
+    const QVariant foreground = cellIndex(row, column).data(Qt::ForegroundRole);
+    if (foreground.metaType() == QMetaType::fromType<QColor>())
+        return foreground.value<QColor>();
+    if (foreground.metaType() == QMetaType::fromType<QBrush>())
+        return foreground.value<QBrush>().color();
     return skin::palette::Text;
 }
 
@@ -312,6 +302,149 @@ QColor CListCtrlEx::cellBackgroundColor(int row, int) const
     if (m_evenColor.isValid() && m_oddColor.isValid())
         return row % 2 == 0 ? m_evenColor : m_oddColor;
     return skin::palette::Surface;
+}
+
+Qt::Alignment CListCtrlEx::cellAlignment(int row, int column) const
+{
+    const QVariant given = cellIndex(row, column).data(Qt::TextAlignmentRole);
+    Qt::Alignment alignment = given.isValid() ? Qt::Alignment(given.toInt()) : columnAlignment(column);
+    if (!(alignment & Qt::AlignVertical_Mask))
+        alignment |= Qt::AlignVCenter;
+    return alignment;
+}
+
+// --- Own rows ---------------------------------------------------------------------
+
+int CListCtrlEx::addColumn(const QString& title, int width, Qt::Alignment alignment)
+{
+    if (!showsOwnRows())
+        return -1;
+    const int column = m_items->columnCount();
+    auto* header = new QStandardItem(title);
+    header->setTextAlignment(alignment | Qt::AlignVCenter);
+    m_items->setHorizontalHeaderItem(column, header);
+    while (m_columnWidths.size() <= column)
+        m_columnWidths.append(columnWidth(static_cast<int>(m_columnWidths.size())));
+    m_columnWidths[column] = width;
+    setColumnAlignment(column, alignment);
+    applyColumnLayout();
+    return column;
+}
+
+QStandardItem* CListCtrlEx::newCell(int column, const QString& text) const
+{
+    auto* created = new QStandardItem(text);
+    created->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    created->setTextAlignment(columnAlignment(column) | Qt::AlignVCenter);
+    if (column == 0 && m_checkBoxes) {
+        created->setFlags(created->flags() | Qt::ItemIsUserCheckable);
+        created->setCheckState(Qt::Unchecked);
+        created->setData(false, CheckMemoRole);
+    }
+    return created;
+}
+
+QStandardItem* CListCtrlEx::cell(int row, int column)
+{
+    if (!showsOwnRows() || row < 0 || row >= m_items->rowCount() || column < 0 || column >= m_items->columnCount())
+        return nullptr;
+    if (QStandardItem* existing = m_items->item(row, column))
+        return existing;
+    QStandardItem* created = newCell(column);
+    m_items->setItem(row, column, created);
+    return created;
+}
+
+QStandardItem* CListCtrlEx::item(int row, int column) const
+{
+    return showsOwnRows() ? m_items->item(row, column) : nullptr;
+}
+
+QRect CListCtrlEx::visualItemRect(const QStandardItem* item) const
+{
+    return item && item->model() == model() ? visualRect(item->index()) : QRect();
+}
+
+int CListCtrlEx::insertItem(int row, const QString& text)
+{
+    if (!showsOwnRows())
+        return -1;
+    if (m_items->columnCount() == 0)
+        addColumn(QString(), 100);
+    row = std::clamp(row, 0, m_items->rowCount());
+    // The row arrives whole: one insert, no change signals for its first cell.
+    m_items->insertRow(row, QList<QStandardItem*> { newCell(0, text) });
+    return row;
+}
+
+int CListCtrlEx::appendItem(const QStringList& cells, const QVariant& data)
+{
+    const int row = insertItem(itemCount(), cells.value(0));
+    if (row < 0)
+        return row;
+    for (int column = 1; column < cells.size(); ++column)
+        setItemText(row, column, cells.at(column));
+    if (data.isValid())
+        setItemData(row, data);
+    return row;
+}
+
+void CListCtrlEx::setItemText(int row, int column, const QString& text)
+{
+    if (QStandardItem* target = cell(row, column))
+        target->setText(text);
+}
+
+void CListCtrlEx::setItemData(int row, const QVariant& data)
+{
+    if (QStandardItem* target = cell(row, 0))
+        target->setData(data, DataRole);
+}
+
+bool CListCtrlEx::deleteItem(int row)
+{
+    if (!showsOwnRows() || row < 0 || row >= m_items->rowCount())
+        return false;
+    m_items->removeRow(row);
+    return true;
+}
+
+void CListCtrlEx::deleteAllItems()
+{
+    if (showsOwnRows())
+        m_items->setRowCount(0);
+}
+
+void CListCtrlEx::setCheckBoxes(bool enabled)
+{
+    if (!showsOwnRows())
+        return;
+    m_checkBoxes = enabled;
+    for (int row = 0; row < m_items->rowCount(); ++row) {
+        QStandardItem* first = cell(row, 0);
+        if (enabled) {
+            first->setData(false, CheckMemoRole);
+            first->setFlags(first->flags() | Qt::ItemIsUserCheckable);
+            first->setCheckState(Qt::Unchecked);
+        } else {
+            first->setFlags(first->flags() & ~Qt::ItemIsUserCheckable);
+            first->setData(QVariant(), Qt::CheckStateRole);
+        }
+    }
+}
+
+void CListCtrlEx::setItemChecked(int row, bool checked)
+{
+    if (!m_checkBoxes)
+        return;
+    if (QStandardItem* first = cell(row, 0))
+        first->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void CListCtrlEx::setCellTextColor(int row, int column, const QColor& colour)
+{
+    if (QStandardItem* target = cell(row, column))
+        target->setForeground(colour);
 }
 
 int CListCtrlEx::compareItems(int rowA, int rowB, int column) const
@@ -329,29 +462,31 @@ int CListCtrlEx::compareItems(int rowA, int rowB, int column) const
 
 void CListCtrlEx::sortRows(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= columnCount() || rowCount() < 2)
+    const int rows = showsOwnRows() ? m_items->rowCount() : 0;
+    const int columns = m_items->columnCount();
+    if (column < 0 || column >= columns || rows < 2)
         return;
-    QList<int> order_(rowCount());
-    std::iota(order_.begin(), order_.end(), 0);
-    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+    QList<int> sorted(rows);
+    std::iota(sorted.begin(), sorted.end(), 0);
+    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
         const int result = compareItems(a, b, column);
         return order == Qt::AscendingOrder ? result < 0 : result > 0;
     });
     const int selected = selectedRow();
-    QList<QList<QTableWidgetItem*>> taken(rowCount());
-    const QSignalBlocker quiet(this);
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int c = 0; c < columnCount(); ++c)
-            taken[row].append(takeItem(row, c));
+    // The items move, not their texts: data, checks and colours travel with them.
+    QList<QList<QStandardItem*>> taken(rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int c = 0; c < columns; ++c)
+            taken[row].append(m_items->takeItem(row, c));
     }
     int newSelected = -1;
-    for (int row = 0; row < order_.size(); ++row) {
-        const int from = order_.at(row);
+    for (int row = 0; row < rows; ++row) {
+        const int from = sorted.at(row);
         if (from == selected)
             newSelected = row;
-        for (int c = 0; c < columnCount(); ++c) {
-            if (QTableWidgetItem* moved = taken[from].at(c))
-                setItem(row, c, moved);
+        for (int c = 0; c < columns; ++c) {
+            if (QStandardItem* moved = taken[from].at(c))
+                m_items->setItem(row, c, moved);
         }
     }
     if (newSelected >= 0)
@@ -361,24 +496,26 @@ void CListCtrlEx::sortRows(int column, Qt::SortOrder order)
     m_sorting = false;
 }
 
-void CListCtrlEx::onItemChanged(QTableWidgetItem* changed)
+void CListCtrlEx::onItemChanged(QStandardItem* changed)
 {
     if (!m_checkBoxes || !changed || changed->column() != 0 || !(changed->flags() & Qt::ItemIsUserCheckable))
         return;
     const bool checked = changed->checkState() == Qt::Checked;
+    // Any change of the first cell lands here; only a new check state is news.
     if (changed->data(CheckMemoRole).toBool() == checked)
         return;
-    {
-        const QSignalBlocker quiet(this);
-        changed->setData(CheckMemoRole, checked);
-    }
+    changed->setData(checked, CheckMemoRole);
     emit itemCheckChanged(changed->row(), checked);
 }
 
 void CListCtrlEx::onSortIndicatorChanged(int column, Qt::SortOrder order)
 {
-    if (m_sortByHeader && !m_sorting)
+    if (!m_sortByHeader || m_sorting)
+        return;
+    if (showsOwnRows())
         sortRows(column, order);
+    else
+        model()->sort(column, order);
 }
 
 void CListCtrlEx::mouseMoveEvent(QMouseEvent* event)
@@ -388,14 +525,11 @@ void CListCtrlEx::mouseMoveEvent(QMouseEvent* event)
         m_hoverRow = row;
         viewport()->update();
     }
-    QTableWidget::mouseMoveEvent(event);
+    QTableView::mouseMoveEvent(event);
 }
 
 void CListCtrlEx::leaveEvent(QEvent* event)
 {
-    if (m_hoverRow != -1) {
-        m_hoverRow = -1;
-        viewport()->update();
-    }
-    QTableWidget::leaveEvent(event);
+    forgetHover();
+    QTableView::leaveEvent(event);
 }

@@ -26,6 +26,17 @@ QSize HeaderView::sizeHint() const
     return hint;
 }
 
+void HeaderView::setSectionAlignment(int logicalIndex, Qt::Alignment alignment)
+{
+    m_sectionAlignment.insert(logicalIndex, alignment);
+    viewport()->update();
+}
+
+Qt::Alignment HeaderView::sectionAlignment(int logicalIndex) const
+{
+    return m_sectionAlignment.value(logicalIndex, defaultAlignment());
+}
+
 void HeaderView::paintEvent(QPaintEvent* event)
 {
     {
@@ -49,7 +60,8 @@ void HeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalI
         = source ? source->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
     const QVariant alignmentData
         = source ? source->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole) : QVariant();
-    const Qt::Alignment alignment = alignmentData.isValid() ? Qt::Alignment(alignmentData.toInt()) : defaultAlignment();
+    const Qt::Alignment alignment
+        = alignmentData.isValid() ? Qt::Alignment(alignmentData.toInt()) : sectionAlignment(logicalIndex);
     QRect textRect = rect.adjusted(6, 0, -6, -1);
     const bool sorted = isSortIndicatorShown() && sortIndicatorSection() == logicalIndex;
     if (sorted)

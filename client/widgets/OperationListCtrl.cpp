@@ -19,13 +19,22 @@ OperationListCtrl::OperationListCtrl(QWidget* parent)
 
 int OperationListCtrl::operationColumn() const
 {
-    return columnCount() - 1;
+    const int columns = columnCount();
+    if (m_operationColumn >= 0)
+        return m_operationColumn < columns ? m_operationColumn : -1;
+    // Read each time: the model's titles may change, and there are only a few.
+    static const QString title = QStringLiteral("操作");
+    for (int column = 0; column < columns; ++column) {
+        if (columnTitle(column) == title)
+            return column;
+    }
+    return columns - 1;
 }
 
 int OperationListCtrl::operationWordAt(int row, int x) const
 {
     const int column = operationColumn();
-    if (row < 0 || row >= rowCount() || column <= 0)
+    if (row < 0 || row >= itemCount() || column <= 0)
         return -1;
     const int left = columnLeft(column);
     const int width = columnWidth(column);
@@ -45,6 +54,13 @@ QColor OperationListCtrl::cellTextColor(int row, int column) const
     return CListCtrlEx::cellTextColor(row, column);
 }
 
+Qt::Alignment OperationListCtrl::cellAlignment(int row, int column) const
+{
+    if (column > 0 && column == operationColumn())
+        return Qt::AlignCenter;
+    return CListCtrlEx::cellAlignment(row, column);
+}
+
 void OperationListCtrl::mouseMoveEvent(QMouseEvent* event)
 {
     CListCtrlEx::mouseMoveEvent(event);
@@ -60,7 +76,7 @@ void OperationListCtrl::updateCursor(int x)
 {
     const int column = operationColumn();
     bool overWords = false;
-    if (column >= 0 && rowCount() > 0) {
+    if (column >= 0 && itemCount() > 0) {
         // The words look alike in every row, so the first row's text measures them all.
         const int textWidth = fontMetrics().horizontalAdvance(itemText(0, column));
         const int start = columnLeft(column) + (columnWidth(column) - textWidth) / 2;

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -63,6 +64,8 @@ private slots:
     void reportListCellsDataAndChecks();
     void reportListSortsRowsWithTheirData();
     void reportListUsesColourHooks();
+    void reportListOverOutsideModel();
+    void reportListFollowsOutsideRows();
     void groupedListRowsAndSelection();
     void pictureEditKeepsTextClearOfPicture();
     void gallery();
@@ -545,6 +548,158 @@ void SkinControlsTest::reportListUsesColourHooks()
     const int row1 = qRound((list.rowViewportPosition(1) + 4) * dpr);
     QCOMPARE(shot.pixelColor(x, row0), QColor(0, 200, 0));
     QCOMPARE(shot.pixelColor(x, row1), QColor(0, 0, 255));
+}
+
+namespace {
+
+QList<QStandardItem*> memberRow(const QString& name, const QString& phone, int id)
+{
+    auto* first = new QStandardItem(QString::number(id));
+    first->setData(id, Qt::UserRole);
+    return { first, new QStandardItem(name), new QStandardItem(phone) };
+}
+
+// Numbers whose rows (and columns) are replaced wholesale, as a filter does.
+class ReloadedModel : public QAbstractTableModel {
+public:
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_columns; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(index.row() * 10 + index.column()) : QVariant();
+    }
+    void reload(int rows, int columns)
+    {
+        beginResetModel();
+        m_rows = rows;
+        m_columns = columns;
+        endResetModel();
+    }
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+};
+
+} // namespace
+
+void SkinControlsTest::reportListOverOutsideModel()
+{
+    CListCtrlEx list;
+    list.addColumn(QStringLiteral("旧"), 50);
+    list.appendItem({ QStringLiteral("own") });
+    QStandardItemModel members(0, 3);
+    members.setHorizontalHeaderLabels({ QStringLiteral("编号"), QStringLiteral("姓名"), QStringLiteral("电话") });
+    members.appendRow(memberRow(QStringLiteral("张三"), QStringLiteral("13800000001"), 7));
+    members.appendRow(memberRow(QStringLiteral("李四"), QStringLiteral("13800000002"), 8));
+
+    // Widths given before the model arrive with it; titles are the model's.
+    list.setColumnWidths({ 0, 120, 140 });
+    list.setModel(&members);
+    QVERIFY(!list.showsOwnRows());
+    QVERIFY(list.isColumnHidden(0));
+    QCOMPARE(list.columnWidth(1), 120);
+    QCOMPARE(list.columnWidth(2), 140);
+    QCOMPARE(list.columnTitle(1), QStringLiteral("姓名"));
+    members.setHeaderData(1, Qt::Horizontal, QStringLiteral("名字"));
+    QCOMPARE(list.columnTitle(1), QStringLiteral("名字"));
+    QCOMPARE(list.itemCount(), 2);
+    QCOMPARE(list.itemText(1, 2), QStringLiteral("13800000002"));
+    QCOMPARE(list.itemData(1).toInt(), 8);
+    QCOMPARE(list.itemText(2, 0), QString());
+
+    // The columns a model brings again after clearing get their widths again.
+    members.clear();
+    members.setHorizontalHeaderLabels({ QStringLiteral("编号"), QStringLiteral("姓名"), QStringLiteral("电话") });
+    QVERIFY(list.isColumnHidden(0));
+    QCOMPARE(list.columnWidth(2), 140);
+    // Columns that come with a reset get their widths; a width the user dragged and
+    // the hidden column outlive the next reset.
+    ReloadedModel reloaded;
+    list.setModel(&reloaded);
+    reloaded.reload(2, 3);
+    QVERIFY(list.isColumnHidden(0));
+    QCOMPARE(list.columnWidth(2), 140);
+    list.setColumnWidth(2, 200);
+    reloaded.reload(5, 3);
+    QVERIFY(list.isColumnHidden(0));
+    QCOMPARE(list.columnWidth(1), 120);
+    QCOMPARE(list.columnWidth(2), 200);
+    QCOMPARE(list.itemText(4, 2), QStringLiteral("42"));
+    list.setModel(&members);
+
+    // The item calls leave an outside model to its owner.
+    members.appendRow(memberRow(QStringLiteral("王五"), QStringLiteral("13800000003"), 9));
+    QCOMPARE(list.appendItem({ QStringLiteral("x"), QStringLiteral("y") }), -1);
+    QCOMPARE(list.addColumn(QStringLiteral("z"), 10), -1);
+    QVERIFY(!list.deleteItem(0));
+    list.setItemText(0, 1, QStringLiteral("changed"));
+    list.deleteAllItems();
+    QCOMPARE(members.rowCount(), 1);
+    QCOMPARE(members.columnCount(), 3);
+    QCOMPARE(members.item(0, 1)->text(), QStringLiteral("王五"));
+    QVERIFY(!list.item(0, 1));
+
+    // Back to the list's own rows, which were kept aside.
+    list.setModel(nullptr);
+    QVERIFY(list.showsOwnRows());
+    QCOMPARE(list.itemCount(), 1);
+    QCOMPARE(list.itemText(0, 0), QStringLiteral("own"));
+    QCOMPARE(list.columnTitle(0), QStringLiteral("旧"));
+    QCOMPARE(list.appendItem({ QStringLiteral("more") }), 1);
+}
+
+void SkinControlsTest::reportListFollowsOutsideRows()
+{
+    GreenFirstRowList list;
+    QStandardItemModel members(0, 3);
+    members.setHorizontalHeaderLabels({ QStringLiteral("编号"), QStringLiteral("姓名"), QStringLiteral("电话") });
+    for (int i = 0; i < 3; ++i)
+        members.appendRow(memberRow(QStringLiteral("成员%1").arg(i), QStringLiteral("1380000000%1").arg(i), i));
+    list.setIntersectColors(QColor(255, 0, 0), QColor(0, 0, 255));
+    list.setColumnWidths({ 60, 100, 120 });
+    list.setModel(&members);
+    list.resize(320, 200);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+
+    // The hover row is a row position: a removal above it must not move the
+    // highlight to another record.
+    const auto rowCentre = [&](int row) { return list.visualRect(members.index(row, 1)).center(); };
+    sendMouse(list.viewport(), QEvent::MouseMove, rowCentre(2), Qt::NoButton);
+    QCOMPARE(list.hoveredRow(), 2);
+    members.removeRow(0);
+    QCOMPARE(list.hoveredRow(), -1);
+
+    // A row inserted on top is painted through the hooks like the others.
+    members.insertRow(0, memberRow(QStringLiteral("新"), QStringLiteral("13900000000"), 9));
+    list.selectionModel()->clear(); // the removal moved the current row's selection on
+    const auto colourAt = [&](int row) {
+        const QImage shot = list.viewport()->grab().toImage();
+        const qreal dpr = shot.devicePixelRatio();
+        return shot.pixelColor(qRound(150 * dpr), qRound((list.rowViewportPosition(row) + 4) * dpr));
+    };
+    QCOMPARE(colourAt(0), QColor(0, 200, 0));
+    QCOMPARE(colourAt(1), QColor(0, 0, 255));
+    QCOMPARE(colourAt(2), QColor(255, 0, 0));
+
+    // The model's check boxes are ticked in the model.
+    members.item(1, 0)->setCheckable(true);
+    members.item(1, 0)->setCheckState(Qt::Unchecked);
+    const QRect box = list.visualRect(members.index(1, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(box.left() + 11, box.center().y()));
+    QCOMPARE(members.item(1, 0)->checkState(), Qt::Checked);
+    QCOMPARE(list.checkedRows(), QList<int> { 1 });
+
+    // A title click sorts the model itself.
+    list.setSortingByHeader(true);
+    QHeaderView* header = list.horizontalHeader();
+    QTest::mouseClick(
+        header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
+    QStringList names;
+    for (int row = 0; row < members.rowCount(); ++row)
+        names.append(members.item(row, 1)->text());
+    QCOMPARE(names, (QStringList { QStringLiteral("成员1"), QStringLiteral("成员2"), QStringLiteral("新") }));
 }
 
 void SkinControlsTest::groupedListRowsAndSelection()
