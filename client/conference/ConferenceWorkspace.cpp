@@ -1,5 +1,7 @@
 #include "conference/ConferenceWorkspace.h"
 
+#include "conference/InstantMeetingPage.h"
+
 #include "core/addressbook/ContactSelectionTarget.h"
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
@@ -23,7 +25,7 @@ const char* const kTabNames[ConferenceWorkspace::kPageCount]
 
 } // namespace
 
-ConferenceWorkspace::ConferenceWorkspace(QWidget* mainWindow)
+ConferenceWorkspace::ConferenceWorkspace(SessionState& session, QWidget* mainWindow)
     : SideWindow(mainWindow, tr("电话会议"), 446, 438)
     , m_frame(new QStackedWidget(this))
 {
@@ -60,7 +62,17 @@ ConferenceWorkspace::ConferenceWorkspace(QWidget* mainWindow)
     window->setSpacing(8);
     window->addLayout(tabs);
     window->addWidget(m_frame, 1);
+
+    m_instantPage = new InstantMeetingPage(session);
+    setPage(Page::Instant, m_instantPage);
+    connect(m_instantPage, &InstantMeetingPage::runningConferencesChanged, this,
+        &ConferenceWorkspace::runningConferencesChanged);
     showPage(Page::Instant);
+}
+
+InstantMeetingPage* ConferenceWorkspace::instantPage() const
+{
+    return m_instantPage;
 }
 
 void ConferenceWorkspace::setPage(Page which, QWidget* page)
@@ -100,6 +112,19 @@ void ConferenceWorkspace::OpenInstant(const ConferenceRecord* record)
 {
     showPage(Page::Instant);
     m_record = record ? std::optional<ConferenceRecord>(*record) : std::nullopt;
+    if (m_instantPage) {
+        m_instantPage->ResetComposition();
+        m_instantPage->LoadConference(record);
+    }
+}
+
+void ConferenceWorkspace::StartWithContacts(int mode, int parent, int index)
+{
+    OpenInstant(nullptr);
+    if (!m_instantPage)
+        return;
+    m_instantPage->AddFromAddressBook(mode, parent, index);
+    m_instantPage->StartConference();
 }
 
 void ConferenceWorkspace::OpenBooking(const ConferenceRecord* record)
@@ -128,7 +153,8 @@ void ConferenceWorkspace::ResetBookingAction()
 
 void ConferenceWorkspace::StopLiveMonitor()
 {
-    // No live connection is held by this window yet; nothing to wait for.
+    if (m_instantPage)
+        m_instantPage->monitor().close();
 }
 
 void ConferenceWorkspace::minimiseButtonClicked()

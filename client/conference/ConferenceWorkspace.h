@@ -3,11 +3,15 @@
 #include "core/conference/ConferenceRecord.h"
 #include "widgets/SideWindow.h"
 
+#include <QPointer>
+
 #include <array>
 #include <optional>
 
 class CButtonPNG;
+class InstantMeetingPage;
 class QStackedWidget;
+class SessionState;
 
 // "电话会议": the window in which all conference work happens. Five tabs over a frame
 // area that shows one page at a time: instant meeting, scheduled meetings, SMS,
@@ -24,7 +28,7 @@ public:
     enum class Page { Instant, Booking, Sms, MeetingList, RoomInfo };
     static constexpr int kPageCount = 5;
 
-    explicit ConferenceWorkspace(QWidget* mainWindow);
+    ConferenceWorkspace(SessionState& session, QWidget* mainWindow);
 
     // Puts page in the frame area in place of the page there.
     void setPage(Page which, QWidget* page);
@@ -33,6 +37,8 @@ public:
 
     // The instant-meeting page, with a running conference or empty (nullptr).
     void OpenInstant(const ConferenceRecord* record);
+    // A conference with the contacts of a contacts-panel selection, started at once.
+    void StartWithContacts(int mode, int parent, int index);
     // The scheduled-meeting page, with a booked conference or empty (nullptr).
     void OpenBooking(const ConferenceRecord* record);
     // Which contacts-panel mode and row the pages take their picks from.
@@ -49,6 +55,11 @@ public:
     const std::optional<ConferenceRecord>& openRecord() const { return m_record; }
     int panelMode() const { return m_panelMode; }
     int panelIndex() const { return m_panelIndex; }
+    InstantMeetingPage* instantPage() const;
+
+signals:
+    // A conference started or ended on the instant page.
+    void runningConferencesChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -66,6 +77,7 @@ private:
     std::array<CButtonPNG*, kPageCount> m_tabs {};
     std::array<QWidget*, kPageCount> m_pages {};
     QStackedWidget* m_frame;
+    QPointer<InstantMeetingPage> m_instantPage;
     Page m_page = Page::Instant;
     std::optional<ConferenceRecord> m_record;
     int m_panelMode = 0;

@@ -2,8 +2,10 @@
 
 #include "core/conference/LiveRoster.h"
 #include "core/conference/RosterText.h"
+#include "skin/Artwork.h"
 
 #include <QDateTime>
+#include <QPixmap>
 
 JoinedListModel::JoinedListModel(LiveRoster& roster, QObject* parent)
     : RosterListModel(roster, RosterList::Joined, parent)
@@ -47,6 +49,11 @@ QVariant JoinedListModel::data(const QModelIndex& index, int role) const
         }
     case SpeakingRole:
         return index.column() == NameColumn ? QVariant(roster().isSpeaking(index.row())) : QVariant();
+    case Qt::DecorationRole:
+        // The speaking mark beside the name; a blank of the same size keeps names aligned.
+        if (index.column() != NameColumn)
+            return {};
+        return roster().isSpeaking(index.row()) ? speakingIcon() : silentIcon();
     case Qt::ToolTipRole: {
         const auto joined = roster().joinedAt(index.row());
         if (!joined)
@@ -58,6 +65,22 @@ QVariant JoinedListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QIcon JoinedListModel::speakingIcon()
+{
+    static const QIcon icon = skin::Artwork::icon(QString::fromLatin1(skin::names::StatusSpeaking));
+    return icon;
+}
+
+QIcon JoinedListModel::silentIcon()
+{
+    static const QIcon icon = [] {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        return QIcon(blank);
+    }();
+    return icon;
 }
 
 QVariant JoinedListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -2,6 +2,7 @@
 
 #include "conference/RosterListModel.h"
 
+#include <QIcon>
 #include <QTimer>
 
 // The instant page's joined list (list number 1): "姓名", "电话", "状态", "操作".
@@ -24,5 +25,8 @@ protected:
     void holdExpiryChanged() override;
 
 private:
+    static QIcon speakingIcon();
+    static QIcon silentIcon();
+
     QTimer m_holdTimer;
 };

@@ -6,8 +6,8 @@
 #include "shell/ExitPromptDialog.h"
 #include "shell/TrayIcon.h"
 #include "shell/UpdaterLauncher.h"
-#include "widgets/WebLinks.h"
 #include "widgets/MessageBoxDialog.h"
+#include "widgets/WebLinks.h"
 
 #include "account/BillQueryWindow.h"
 #include "account/RecordingWindow.h"
@@ -244,11 +244,15 @@ void MainWindow::createChildWindows()
     m_bookedPanel = new MeetingsPanel(m_session, m_panelArea, this, MeetingsPanel::Booked);
     m_contactsPanel = new ContactsPanel(m_session, m_panelArea, this, [this] { m_addressBookLoader->Synchronise(); });
     connect(m_contactsPanel, &ContactsPanel::searchBoxClearRequested, m_searchBox, &CEditBoxBmp::clear);
-    // The pages that take a group's members come later; until then the workspace opens.
-    connect(
-        m_contactsPanel, &ContactsPanel::meetingRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
+    m_workspace = new ConferenceWorkspace(m_session, this);
+    connect(m_workspace, &ConferenceWorkspace::runningConferencesChanged, this,
+        [this] { m_sessionLoader->LoadCurrentConferences(); });
+    connect(m_contactsPanel, &ContactsPanel::meetingRequested, this, [this](PanelMode mode, int parent, int index) {
+        openSideWindow(SideWindows::Workspace);
+        m_workspace->StartWithContacts(int(mode), parent, index);
+    });
+    // The SMS page comes with its own window; until then the workspace opens.
     connect(m_contactsPanel, &ContactsPanel::smsRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
-    m_workspace = new ConferenceWorkspace(this);
     m_addressBookWindow = new AddressBookWindow(m_session, this);
     m_addressBookWindow->setPartner(m_contactsPanel);
     m_addressBookWindow->setSynchronise([this] { m_addressBookLoader->Synchronise(); });

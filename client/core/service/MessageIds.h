@@ -66,5 +66,7 @@ inline constexpr int AddressBookChangeReplied = WmUser + 3005; // to the address
 inline constexpr int MembersAdded = WmUser + 3006; // to the contact picker that asked
 inline constexpr int ContactsExported = WmUser + 3007; // to the window that started the export
 inline constexpr int ContactsImported = WmUser + 3008; // to the window that started the import
+inline constexpr int ConferenceControlReplied = WmUser + 3009; // to the instant page
+inline constexpr int ParticipantsImported = WmUser + 3010; // to the page that imported them
 
 } // namespace Msg

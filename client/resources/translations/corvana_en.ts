@@ -571,6 +571,145 @@
     </message>
 </context>
 <context>
+    <name>InstantMeetingPage</name>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议主题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加参会人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入参会人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信通知</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动追呼</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部禁言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部追呼</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参会人员</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件导入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未参会者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已参会者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总人数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未参会者：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已参会者：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实时状态中断，正在重新连接…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击结束当前会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话号码格式有误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件导入失败，请检查文件是否存在或已被其它程序打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对不起，您还没有登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在发起</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追呼所有</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂停录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部发言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在追呼</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JoinedListModel</name>
     <message>
         <source>加入时间：%1</source>

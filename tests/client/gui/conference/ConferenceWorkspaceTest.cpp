@@ -6,6 +6,7 @@
 #include "core/addressbook/ContactSelectionTarget.h"
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
+#include "core/session/SessionState.h"
 #include "skin/CButtonPNG.h"
 
 #include <QTest>
@@ -60,6 +61,7 @@ private:
         QCoreApplication::processEvents();
     }
 
+    SessionState m_session;
     std::unique_ptr<QWidget> m_owner;
     std::unique_ptr<ConferenceWorkspace> m_workspace;
     std::array<PageStandIn*, ConferenceWorkspace::kPageCount> m_pages {};
@@ -68,7 +70,7 @@ private:
 void ConferenceWorkspaceTest::init()
 {
     m_owner = std::make_unique<QWidget>();
-    m_workspace = std::make_unique<ConferenceWorkspace>(m_owner.get());
+    m_workspace = std::make_unique<ConferenceWorkspace>(m_session, m_owner.get());
     for (int i = 0; i < ConferenceWorkspace::kPageCount; ++i) {
         m_pages[std::size_t(i)] = new PageStandIn;
         m_workspace->setPage(Page(i), m_pages[std::size_t(i)]);
