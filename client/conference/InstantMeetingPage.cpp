@@ -426,8 +426,10 @@ void InstantMeetingPage::endConference()
     ProgressDialog progress(this);
     m_calls->startWithProgress(Msg::EndConferenceResult, progress.reporter(),
         underProgress(ConferenceControlJob(m_record.conferenceId, ConferenceCommand::End)));
-    if (progress.exec() == QDialog::Rejected && isRunning())
+    if (progress.exec() == QDialog::Rejected && isRunning()) {
+        m_record.lastCommand = 0;
         setStartButton(tr("会议中"), true);
+    }
 }
 
 void InstantMeetingPage::endAnswered(const ConferenceReply& reply)
@@ -435,8 +437,9 @@ void InstantMeetingPage::endAnswered(const ConferenceReply& reply)
     m_record.result = reply.resultText;
     if (reply.succeeded() || m_record.lastCommand != int(ConferenceCommand::End))
         return; // the conference ends when the monitor says so
-    MessageBoxDialog::run(this, reply.message, tr("提示"));
     // Refused: the conference goes on, and can be ended again.
+    m_record.lastCommand = 0;
+    MessageBoxDialog::run(this, reply.message, tr("提示"));
     if (isRunning())
         setStartButton(tr("会议中"), true);
 }
@@ -502,6 +505,9 @@ void InstantMeetingPage::sendControl(ConferenceCommand command, const std::strin
 
 void InstantMeetingPage::controlAnswered(ConferenceCommand command, const ConferenceReply& reply)
 {
+    // A refusal that crossed the end of the conference is no news to the user.
+    if (!isRunning() || m_record.lastCommand == int(ConferenceCommand::End))
+        return;
     // The member commands' answers are not read: the next member list shows them.
     switch (command) {
     case ConferenceCommand::RecallAll:

@@ -1,0 +1,177 @@
+// The instant-meeting page against a cvservice child process with fast call
+// simulation: composing with its refusals, a conference started, watched, controlled
+// and ended, and a group taken from the address book.
+
+#include "conference/InstantMeetingPage.h"
+#include "conference/JoinedListModel.h"
+
+#include "core/addressbook/AddressBook.h"
+#include "core/addressbook/AddressBookLoader.h"
+#include "core/service/AppEvent.h"
+#include "core/service/MessageIds.h"
+#include "core/service/ServiceCall.h"
+#include "core/session/SessionState.h"
+#include "skin/CButtonPNG.h"
+#include "skin/CEditBoxEx.h"
+#include "widgets/MessageBoxDialog.h"
+#include "widgets/OperationListCtrl.h"
+
+#include "EventRecorder.h"
+#include "ServiceBook.h"
+#include "ServiceProcess.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using serviceBook::kDemo;
+
+class InstantMeetingPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void refusalsKeepTheComposition();
+    void aConferenceIsStartedWatchedControlledAndEnded();
+    void aGroupOfTheAddressBookBecomesTheParticipants();
+
+private:
+    CButtonPNG* button(const char* name) const { return m_page->findChild<CButtonPNG*>(QLatin1String(name)); }
+    CEditBoxEx* edit(const char* name) const { return m_page->findChild<CEditBoxEx*>(QLatin1String(name)); }
+    void typeParticipant(const QString& name, const QString& phone) const
+    {
+        edit("nameEdit")->setText(name);
+        edit("phoneEdit")->setText(phone);
+        QTest::mouseClick(button("addButton"), Qt::LeftButton);
+    }
+    int joinedRowOf(const std::string& phone) const { return m_page->roster().rowOf(RosterList::Joined, phone); }
+    QString joinedStatus(const std::string& phone) const
+    {
+        const int row = joinedRowOf(phone);
+        return row < 0 ? QString()
+                       : m_page->joinedList()->model()->index(row, JoinedListModel::StatusColumn).data().toString();
+    }
+
+    ServiceProcess m_service;
+    std::unique_ptr<SessionState> m_session;
+    std::unique_ptr<InstantMeetingPage> m_page;
+};
+
+void InstantMeetingPageTest::initTestCase()
+{
+    QVERIFY2(m_service.start(QStringLiteral(CVSERVICE_PATH)), "cvservice did not start");
+}
+
+void InstantMeetingPageTest::init()
+{
+    m_service.pointClientHere();
+    m_session = std::make_unique<SessionState>();
+    m_session->setCredentials(kDemo.account, kDemo.password);
+    m_session->setSignInResult(SessionState::kSignedIn);
+    m_page = std::make_unique<InstantMeetingPage>(*m_session);
+    m_page->resize(640, 600);
+    m_page->show();
+    m_page->ResetComposition();
+    MessageBoxDialog::clearNextAnswers();
+    MessageBoxDialog::clearAnsweredTexts();
+}
+
+void InstantMeetingPageTest::cleanup()
+{
+    m_page.reset();
+    QVERIFY(ServiceCall::waitForAll(std::chrono::seconds(20)));
+    m_session.reset();
+    QCOMPARE(MessageBoxDialog::pendingAnswers(), 0);
+}
+
+void InstantMeetingPageTest::refusalsKeepTheComposition()
+{
+    QCOMPARE(edit("hostEdit")->text(), QString::fromStdString(kDemo.account));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("139111a"));
+    QCOMPARE(edit("phoneEdit")->text(), QStringLiteral("139111a"));
+    QCOMPARE(m_page->roster().rowCount(RosterList::Waiting), 0);
+
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("139-1111"));
+    QVERIFY(edit("phoneEdit")->text().isEmpty());
+    edit("hostEdit")->setText(QStringLiteral("123456"));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+
+    QCOMPARE(MessageBoxDialog::answeredTexts(),
+        (QStringList { QStringLiteral("电话号码格式有误"), QStringLiteral("至少需要一名参会人员！"),
+            QStringLiteral("主持号码有误！") }));
+    QVERIFY(!m_page->isRunning());
+    QCOMPARE(button("startButton")->text(), QStringLiteral("开始会议"));
+}
+
+void InstantMeetingPageTest::aConferenceIsStartedWatchedControlledAndEnded()
+{
+    QSignalSpy reloads(m_page.get(), &InstantMeetingPage::runningConferencesChanged);
+    edit("topicEdit")->setText(QStringLiteral("周会"));
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("13911110001"));
+    typeParticipant(QStringLiteral("李娜"), QStringLiteral("13911110002"));
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+
+    QTRY_VERIFY(m_page->isRunning());
+    QCOMPARE(m_page->record().conferenceId.size() >= 10, true);
+    QCOMPARE(button("startButton")->text(), QStringLiteral("会议中"));
+    QVERIFY(button("muteAllButton")->isVisible());
+    QVERIFY(!button("startButton")->isHidden());
+    // The host's own line always answers: it shows in the joined list.
+    QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(kDemo.account) >= 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(joinedStatus(kDemo.account), QStringLiteral("发言"), 10000);
+
+    // The first word of a speaking member makes it a listener, and back; the next
+    // member list shows the new state.
+    postAppEvent(m_page.get(), Msg::OperationWordClicked, joinedRowOf(kDemo.account),
+        OperationListCtrl::kListNumberFactor * int(RosterList::Joined) + 0);
+    QTRY_COMPARE_WITH_TIMEOUT(joinedStatus(kDemo.account), QStringLiteral("旁听"), 10000);
+    postAppEvent(m_page.get(), Msg::OperationWordClicked, joinedRowOf(kDemo.account),
+        OperationListCtrl::kListNumberFactor * int(RosterList::Joined) + 0);
+    QTRY_COMPARE_WITH_TIMEOUT(joinedStatus(kDemo.account), QStringLiteral("发言"), 10000);
+
+    QTest::mouseClick(button("muteAllButton"), Qt::LeftButton);
+    QCOMPARE(button("muteAllButton")->text(), QStringLiteral("全部发言"));
+    QCOMPARE(m_page->record().muteAll, 1);
+
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRunning(), 10000);
+    QCOMPARE(button("startButton")->text(), QStringLiteral("开始会议"));
+    QCOMPARE(m_page->roster().rowCount(RosterList::Joined), 0);
+    // Everyone but the host line is back to compose the next conference.
+    QCOMPARE(m_page->roster().rowOf(RosterList::Waiting, kDemo.account), -1);
+    QVERIFY(m_page->roster().rowOf(RosterList::Waiting, "13911110001") >= 0);
+    QCOMPARE(m_page->monitor().state(), MonitorSocket::State::Closed);
+    // Mute all was on when it ended: the option shows it.
+    QVERIFY(m_page->findChild<QAbstractButton*>(QStringLiteral("muteAllBox"))->isChecked());
+    QVERIFY(reloads.count() >= 2);
+    QVERIFY(MessageBoxDialog::answeredTexts().isEmpty());
+}
+
+void InstantMeetingPageTest::aGroupOfTheAddressBookBecomesTheParticipants()
+{
+    EventRecorder mainWindow;
+    AddressBookLoader loader(*m_session, &mainWindow);
+    loader.Synchronise();
+    QTRY_VERIFY_WITH_TIMEOUT(!loader.calls().anyBusy(), 20000);
+    const AddressBook& book = m_session->addressBook();
+    QVERIFY(book.groupCount(PanelMode::ConferenceGroups) > 0);
+    const GroupEntry& group = book.groupSlot(PanelMode::ConferenceGroups, 0);
+
+    m_page->AddFromAddressBook(int(PanelMode::ConferenceGroups), -1, 0);
+    QCOMPARE(m_page->roster().rowCount(RosterList::Waiting), group.memberCount);
+    QCOMPARE(m_page->roster().row(RosterList::Waiting, 0).phone, group.members.front().phone);
+    // The same group again adds no second row.
+    m_page->AddFromAddressBook(int(PanelMode::ConferenceGroups), -1, 0);
+    QCOMPARE(m_page->roster().rowCount(RosterList::Waiting), group.memberCount);
+}
+
+QTEST_MAIN(InstantMeetingPageTest)
+#include "InstantMeetingPageTest.moc"
