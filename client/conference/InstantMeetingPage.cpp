@@ -30,6 +30,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -108,6 +109,7 @@ void InstantMeetingPage::buildControls()
     m_addButton->setFixedSize(28, 28);
     m_addButton->setToolTip(tr("添加参会人"));
     m_importButton = dialogControls::secondaryButton(tr("导入参会人"), QStringLiteral("importButton"), this);
+    m_importButton->setFixedWidth(100);
 
     m_searchBox = new CEditBoxBmp(this);
     m_searchBox->setObjectName(QStringLiteral("searchBox"));
@@ -119,14 +121,16 @@ void InstantMeetingPage::buildControls()
     m_waitingList->setObjectName(QStringLiteral("waitingList"));
     m_waitingList->setListNumber(int(RosterList::Waiting));
     m_waitingList->setModel(m_waitingModel);
-    m_waitingList->setColumnWidths({ 80, 110, 96 });
+    m_waitingList->setColumnWidths({ 70, 104, 80 });
     m_joinedList = new OperationListCtrl(this);
     m_joinedList->setObjectName(QStringLiteral("joinedList"));
     m_joinedList->setListNumber(int(RosterList::Joined));
     m_joinedList->setModel(m_joinedModel);
-    m_joinedList->setColumnWidths({ 86, 110, 48, 96 });
+    m_joinedList->setColumnWidths({ 84, 104, 44, 80 });
     for (OperationListCtrl* list : { m_waitingList, m_joinedList }) {
         list->setItemHeight(22);
+        list->horizontalHeader()->setStretchLastSection(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setMessageTarget(this);
     }
 

@@ -1,6 +1,7 @@
 #include "demo/ScreenshotTour.h"
 
 #include "demo/AddressBookShots.h"
+#include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
 #include "shell/AboutDialog.h"
@@ -97,6 +98,7 @@ void ScreenshotTour::onMainShown()
         Photographs::saveSideBySide(
             m_mainWindow, m_mainWindow->workspace(), m_folder, QStringLiteral("main-with-workspace.png"));
         AddressBookShots::render(*m_mainWindow, m_folder);
+        ConferenceShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }
