@@ -13,14 +13,18 @@
 #include "core/session/SessionState.h"
 #include "skin/CButtonPNG.h"
 #include "skin/CEditBoxEx.h"
+#include "widgets/ImportFileDialog.h"
 #include "widgets/MessageBoxDialog.h"
 #include "widgets/OperationListCtrl.h"
 
 #include "EventRecorder.h"
 #include "ServiceBook.h"
 #include "ServiceProcess.h"
+#include "WhenModal.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -38,6 +42,7 @@ private slots:
     void refusalsKeepTheComposition();
     void aConferenceIsStartedWatchedControlledAndEnded();
     void aGroupOfTheAddressBookBecomesTheParticipants();
+    void participantsAreImportedFromSpreadsheetsOnly();
 
 private:
     CButtonPNG* button(const char* name) const { return m_page->findChild<CButtonPNG*>(QLatin1String(name)); }
@@ -171,6 +176,37 @@ void InstantMeetingPageTest::aGroupOfTheAddressBookBecomesTheParticipants()
     // The same group again adds no second row.
     m_page->AddFromAddressBook(int(PanelMode::ConferenceGroups), -1, 0);
     QCOMPARE(m_page->roster().rowCount(RosterList::Waiting), group.memberCount);
+}
+
+void InstantMeetingPageTest::participantsAreImportedFromSpreadsheetsOnly()
+{
+    const auto importFile = [this](const QString& path) {
+        whenModal<ImportFileDialog>([path](ImportFileDialog* dialog) {
+            dialog->pathEdit()->setText(path);
+            dialog->accept();
+        });
+        QTest::mouseClick(button("importButton"), Qt::LeftButton);
+    };
+    // A workbook a spreadsheet program made; its header and short numbers are skipped.
+    importFile(QStringLiteral(XLS_FIXTURES_DIR "/contacts.xlsx"));
+    QTRY_COMPARE(m_page->roster().rowCount(RosterList::Waiting), 3);
+    QCOMPARE(m_page->roster().row(RosterList::Waiting, 0).phone, std::string("13800138000"));
+    QCOMPARE(m_page->roster().row(RosterList::Waiting, 2).phone, std::string("021-12345678"));
+
+    QTemporaryDir folder;
+    const QString text = folder.filePath(QStringLiteral("people.txt"));
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("13911110009,text\n");
+    file.close();
+    importFile(text);
+    const QString broken = folder.filePath(QStringLiteral("people.xls"));
+    QVERIFY(QFile::copy(text, broken));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    importFile(broken);
+    QTRY_COMPARE(MessageBoxDialog::answeredTexts(),
+        QStringList { QStringLiteral("文件导入失败，请检查文件是否存在或已被其它程序打开。") });
+    QCOMPARE(m_page->roster().rowCount(RosterList::Waiting), 3);
 }
 
 QTEST_MAIN(InstantMeetingPageTest)
