@@ -4,6 +4,7 @@
 
 #include "conference/InstantMeetingPage.h"
 #include "conference/JoinedListModel.h"
+#include "conference/WaitingListModel.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/addressbook/AddressBookLoader.h"
@@ -41,6 +42,7 @@ private slots:
 
     void refusalsKeepTheComposition();
     void aConferenceIsStartedWatchedControlledAndEnded();
+    void membersAreHungUpCalledAgainAndRemovedFromTheLists();
     void aGroupOfTheAddressBookBecomesTheParticipants();
     void participantsAreImportedFromSpreadsheetsOnly();
 
@@ -158,6 +160,47 @@ void InstantMeetingPageTest::aConferenceIsStartedWatchedControlledAndEnded()
     QVERIFY(m_page->findChild<QAbstractButton*>(QStringLiteral("muteAllBox"))->isChecked());
     QVERIFY(reloads.count() >= 2);
     QVERIFY(MessageBoxDialog::answeredTexts().isEmpty());
+}
+
+// The host's own line always answers, so it is the member the words act on.
+void InstantMeetingPageTest::membersAreHungUpCalledAgainAndRemovedFromTheLists()
+{
+    const std::string host = kDemo.account;
+    const auto clickWord = [this](RosterList list, int row, int word) {
+        postAppEvent(
+            m_page.get(), Msg::OperationWordClicked, row, OperationListCtrl::kListNumberFactor * int(list) + word);
+        QCoreApplication::processEvents();
+    };
+    const auto waitingOperation = [this, host] {
+        const int row = m_page->roster().rowOf(RosterList::Waiting, host);
+        return row < 0
+            ? QString()
+            : m_page->waitingList()->model()->index(row, WaitingListModel::OperationColumn).data().toString();
+    };
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("13911110001"));
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(host) >= 0, 10000);
+
+    clickWord(RosterList::Joined, joinedRowOf(host), 1); // "挂断"
+    QTRY_COMPARE_WITH_TIMEOUT(waitingOperation(), QStringLiteral("删除  呼叫"), 10000);
+    QCOMPARE(joinedRowOf(host), -1);
+
+    // "呼叫" turns into "挂断" at once, before the service answers.
+    clickWord(RosterList::Waiting, m_page->roster().rowOf(RosterList::Waiting, host), 1);
+    QCOMPARE(waitingOperation(), QStringLiteral("删除  挂断"));
+    QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(host) >= 0, 10000);
+
+    clickWord(RosterList::Joined, joinedRowOf(host), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->roster().rowOf(RosterList::Waiting, host) >= 0, 10000);
+    clickWord(RosterList::Waiting, m_page->roster().rowOf(RosterList::Waiting, host), 0); // "删除"
+    QCOMPARE(m_page->roster().rowOf(RosterList::Waiting, host), -1);
+    // Removed from the conference: later member lists do not bring the line back.
+    QTest::qWait(300);
+    QCOMPARE(m_page->roster().rowOf(RosterList::Waiting, host), -1);
+    QCOMPARE(joinedRowOf(host), -1);
+
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRunning(), 10000);
 }
 
 void InstantMeetingPageTest::aGroupOfTheAddressBookBecomesTheParticipants()
