@@ -144,6 +144,17 @@ void InstantMeetingPageTest::aConferenceIsStartedWatchedControlledAndEnded()
         OperationListCtrl::kListNumberFactor * int(RosterList::Joined) + 0);
     QTRY_COMPARE_WITH_TIMEOUT(joinedStatus(kDemo.account), QStringLiteral("发言"), 10000);
 
+    QTest::mouseClick(button("recordingButton"), Qt::LeftButton);
+    QCOMPARE(button("recordingButton")->text(), QStringLiteral("暂停录音"));
+    QTest::mouseClick(button("recordingButton"), Qt::LeftButton);
+    QCOMPARE(button("recordingButton")->text(), QStringLiteral("开始录音"));
+    QTest::mouseClick(button("recallAllButton"), Qt::LeftButton);
+    QCOMPARE(button("recallAllButton")->text(), QStringLiteral("追呼所有"));
+    QVERIFY(!button("recallAllButton")->isChecked());
+    // The service took all three: no refusal is shown.
+    QVERIFY(ServiceCall::waitForAll(std::chrono::seconds(10)));
+    QCoreApplication::processEvents();
+
     QTest::mouseClick(button("muteAllButton"), Qt::LeftButton);
     QCOMPARE(button("muteAllButton")->text(), QStringLiteral("全部发言"));
     QCOMPARE(m_page->record().muteAll, 1);
