@@ -16,6 +16,7 @@
 #include "addressbook/ContactsModel.h"
 #include "addressbook/ContactsPanel.h"
 #include "conference/ConferenceWorkspace.h"
+#include "conference/InstantMeetingPage.h"
 #include "conference/MeetingsPanel.h"
 #include "core/addressbook/AddressBookLoader.h"
 #include "core/addressbook/PanelCommand.h"
@@ -199,6 +200,11 @@ void MainWindowTest::listMessagesSwitchPanelsAndOpenConferences()
     QCOMPARE(window->workspace()->page(), ConferenceWorkspace::Page::Instant);
     QCOMPARE(window->workspace()->openRecord()->topic, std::string("评审"));
     QCOMPARE(session.runningConferences().selectedIndex(), 1);
+    // The instant page runs the conference opened and watches it.
+    InstantMeetingPage* page = window->workspace()->instantPage();
+    QVERIFY(page->isRunning());
+    QCOMPARE(page->record().conferenceId, std::string("100200300401"));
+    QVERIFY(page->monitor().state() != MonitorSocket::State::Closed);
 
     // An index past the list opens the page empty instead of reading past the array.
     postAppEvent(window.get(), Msg::OpenRunningConference, 0, 7);
