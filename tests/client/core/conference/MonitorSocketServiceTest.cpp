@@ -10,7 +10,6 @@
 
 #include <QDateTime>
 #include <QSignalSpy>
-#include <QTcpSocket>
 #include <QTest>
 
 #include <string>
@@ -20,24 +19,6 @@ namespace {
 using serviceBook::kDemo;
 
 constexpr int kSlowMs = 15000;
-
-// One switch of the running service's fault injection, as its control page takes it.
-bool setMonitorFault(const QByteArray& httpPort, const char* name, bool on)
-{
-    const QByteArray body = QByteArray("{\"monitor\":{\"") + name + "\":" + (on ? "true" : "false") + "}}";
-    QTcpSocket http;
-    http.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(httpPort.toUInt()));
-    if (!http.waitForConnected(5000))
-        return false;
-    http.write("POST /_control/faults HTTP/1.0\r\nHost: 127.0.0.1\r\nContent-Type: application/json\r\n"
-               "Content-Length: "
-        + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    QByteArray reply;
-    while (http.waitForReadyRead(5000))
-        reply += http.readAll();
-    reply += http.readAll();
-    return reply.startsWith("HTTP/1.0 200") || reply.startsWith("HTTP/1.1 200");
-}
 
 // "name|phone|callstate|speakstate|activetalker" -> callstate of phone, or -1.
 int callStateOf(const QString& list, const QString& phone)
@@ -110,9 +91,9 @@ private slots:
 
         // The server drops the connection; the socket comes back and resynchronises.
         states.clear();
-        QVERIFY(setMonitorFault(m_service.httpPort(), "drop", true));
+        QVERIFY(m_service.setMonitorFault("drop", true));
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), MonitorSocket::State::Reconnecting, kSlowMs);
-        QVERIFY(setMonitorFault(m_service.httpPort(), "drop", false));
+        QVERIFY(m_service.setMonitorFault("drop", false));
         lists.clear();
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), MonitorSocket::State::Monitoring, kSlowMs);
         QCOMPARE(states.first().at(0).value<MonitorSocket::State>(), MonitorSocket::State::Reconnecting);

@@ -43,6 +43,7 @@ private slots:
     void refusalsKeepTheComposition();
     void aConferenceIsStartedWatchedControlledAndEnded();
     void membersAreHungUpCalledAgainAndRemovedFromTheLists();
+    void aDroppedMonitorConnectionIsSaidAndResumed();
     void aGroupOfTheAddressBookBecomesTheParticipants();
     void participantsAreImportedFromSpreadsheetsOnly();
 
@@ -209,6 +210,27 @@ void InstantMeetingPageTest::membersAreHungUpCalledAgainAndRemovedFromTheLists()
     QTest::qWait(300);
     QCOMPARE(m_page->roster().rowOf(RosterList::Waiting, host), -1);
     QCOMPARE(joinedRowOf(host), -1);
+
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRunning(), 10000);
+}
+
+void InstantMeetingPageTest::aDroppedMonitorConnectionIsSaidAndResumed()
+{
+    auto* liveState = m_page->findChild<QWidget*>(QStringLiteral("liveState"));
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("13911110001"));
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(kDemo.account) >= 0, 10000);
+    QVERIFY(!liveState->isVisible());
+
+    QVERIFY(m_service.setMonitorFault("drop", true));
+    QTRY_VERIFY_WITH_TIMEOUT(liveState->isVisible(), 10000);
+    QCOMPARE(m_page->monitor().state(), MonitorSocket::State::Reconnecting);
+    QVERIFY(m_page->isRunning());
+    QVERIFY(m_service.setMonitorFault("drop", false));
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->monitor().state(), MonitorSocket::State::Monitoring, 15000);
+    QVERIFY(!liveState->isVisible());
+    QVERIFY(joinedRowOf(kDemo.account) >= 0);
 
     QTest::mouseClick(button("startButton"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRunning(), 10000);
