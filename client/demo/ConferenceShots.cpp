@@ -8,6 +8,7 @@
 #include "skin/CButtonPNG.h"
 #include "skin/CEditBoxEx.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -64,6 +65,15 @@ void render(MainWindow& mainWindow, const QString& folder)
         addParticipant(*page, QString::fromUtf8(name), QString::fromLatin1(phone));
     Photographs::saveSideBySide(&mainWindow, workspace, folder, QStringLiteral("instant-composing.png"));
 
+    // Photographed while the create runs: the page says it is starting, under the
+    // progress dialog.
+    QTimer::singleShot(0, workspace, [workspace, folder] {
+        QWidget* progress = QApplication::activeModalWidget();
+        if (!progress)
+            return;
+        const QPoint at((workspace->width() - progress->width()) / 2, (workspace->height() - progress->height()) / 2);
+        Photographs::saveWithPopup(workspace, progress, at, folder, QStringLiteral("instant-starting.png"));
+    });
     page->StartConference();
     // Members ring, answer and talk; the host's line answers first.
     letUntil([page] { return page->roster().rowCount(RosterList::Joined) >= 4; }, 15s);
