@@ -195,6 +195,8 @@ void ConferenceWorkspace::forwardContacts(int parent, int index)
 bool ConferenceWorkspace::event(QEvent* event)
 {
     const int message = AppEvent::messageOf(event);
+    if (message == 0)
+        return SideWindow::event(event);
     const auto* appEvent = static_cast<const AppEvent*>(event);
     Page to;
     switch (message) {

@@ -30,8 +30,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,6 +89,12 @@ InstantMeetingPage::~InstantMeetingPage()
     stopWatching();
     log("CCorvanaDlgMeetingNow OnDestroy");
     m_roster.removeObserver(this);
+    // The lists and their models watch the roster, which goes with this object's
+    // members, before QObject would delete the children.
+    delete m_waitingList;
+    delete m_joinedList;
+    delete m_waitingModel;
+    delete m_joinedModel;
 }
 
 void InstantMeetingPage::buildControls()
