@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
-#include <QTcpSocket>
 
 #include <cstdlib>
 
@@ -55,25 +54,6 @@ public:
         if (!m_process.waitForFinished(5000))
             m_process.kill();
         m_process.waitForFinished(5000);
-    }
-
-    // One switch of the service's monitor fault injection ("drop", …), as its control
-    // page takes it. Returns whether the service took it.
-    bool setMonitorFault(const char* name, bool on) const
-    {
-        const QByteArray body = QByteArray("{\"monitor\":{\"") + name + "\":" + (on ? "true" : "false") + "}}";
-        QTcpSocket http;
-        http.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(m_httpPort.toUInt()));
-        if (!http.waitForConnected(5000))
-            return false;
-        http.write("POST /_control/faults HTTP/1.0\r\nHost: 127.0.0.1\r\nContent-Type: application/json\r\n"
-                   "Content-Length: "
-            + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-        QByteArray reply;
-        while (http.waitForReadyRead(5000))
-            reply += http.readAll();
-        reply += http.readAll();
-        return reply.startsWith("HTTP/1.0 200") || reply.startsWith("HTTP/1.1 200");
     }
 
     QByteArray httpPort() const { return m_httpPort; }

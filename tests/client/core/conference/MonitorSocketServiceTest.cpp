@@ -3,6 +3,7 @@
 #include "core/service/ResultText.h"
 #include "core/session/SessionState.h"
 
+#include "MonitorFaults.h"
 #include "ServiceBook.h"
 #include "ServiceProcess.h"
 
@@ -91,9 +92,9 @@ private slots:
 
         // The server drops the connection; the socket comes back and resynchronises.
         states.clear();
-        QVERIFY(m_service.setMonitorFault("drop", true));
+        QVERIFY(setMonitorFault(m_service, "drop", true));
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), MonitorSocket::State::Reconnecting, kSlowMs);
-        QVERIFY(m_service.setMonitorFault("drop", false));
+        QVERIFY(setMonitorFault(m_service, "drop", false));
         lists.clear();
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), MonitorSocket::State::Monitoring, kSlowMs);
         QCOMPARE(states.first().at(0).value<MonitorSocket::State>(), MonitorSocket::State::Reconnecting);

@@ -19,6 +19,7 @@
 #include "widgets/OperationListCtrl.h"
 
 #include "EventRecorder.h"
+#include "MonitorFaults.h"
 #include "ServiceBook.h"
 #include "ServiceProcess.h"
 #include "WhenModal.h"
@@ -223,11 +224,11 @@ void InstantMeetingPageTest::aDroppedMonitorConnectionIsSaidAndResumed()
     QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(kDemo.account) >= 0, 10000);
     QVERIFY(!liveState->isVisible());
 
-    QVERIFY(m_service.setMonitorFault("drop", true));
+    QVERIFY(setMonitorFault(m_service, "drop", true));
     QTRY_VERIFY_WITH_TIMEOUT(liveState->isVisible(), 10000);
     QCOMPARE(m_page->monitor().state(), MonitorSocket::State::Reconnecting);
     QVERIFY(m_page->isRunning());
-    QVERIFY(m_service.setMonitorFault("drop", false));
+    QVERIFY(setMonitorFault(m_service, "drop", false));
     QTRY_COMPARE_WITH_TIMEOUT(m_page->monitor().state(), MonitorSocket::State::Monitoring, 15000);
     QVERIFY(!liveState->isVisible());
     QVERIFY(joinedRowOf(kDemo.account) >= 0);
