@@ -1,13 +1,13 @@
 #include "login/LoginDialog.h"
 
 #include "widgets/MessageBoxDialog.h"
+#include "widgets/WebLinks.h"
 
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
 #include "core/session/SessionState.h"
 #include "core/session/SignInJob.h"
-#include "cvsrv/ServiceConfig.h"
 #include "skin/Artwork.h"
 #include "skin/CButtonCR.h"
 #include "skin/CButtonPNG.h"
@@ -29,17 +29,6 @@ namespace {
 const char* const kIdleCaption = QT_TRANSLATE_NOOP("LoginDialog", "登    录");
 const char* const kBusyCaption = QT_TRANSLATE_NOOP("LoginDialog", "正在登录");
 constexpr int kTransportFailure = 9;
-
-QUrl webAddress(const QString& path)
-{
-    const cvsrv::ServiceConfig config = cvsrv::ServiceConfig::fromEnvironment();
-    QUrl url;
-    url.setScheme(QStringLiteral("http"));
-    url.setHost(QString::fromStdString(config.webHost));
-    url.setPort(config.webPort);
-    url.setPath(path);
-    return url;
-}
 
 QString refusalText(const SignInOutcome& outcome)
 {
@@ -139,14 +128,14 @@ void LoginDialog::buildControls()
 
     m_registerLink = new CStaticEx(tr("免费注册"), this);
     m_registerLink->setObjectName(QStringLiteral("registerLink"));
-    m_registerLink->setUrl(webAddress(QStringLiteral("/nav/register.aspx")));
+    m_registerLink->setUrl(WebLinks::address(QStringLiteral("/nav/register.aspx")));
     m_homeLink = new CStaticEx(tr("Corvana官网"), this);
     m_homeLink->setObjectName(QStringLiteral("homeLink"));
-    m_homeLink->setUrl(webAddress(QStringLiteral("/")));
+    m_homeLink->setUrl(WebLinks::address(QStringLiteral("/")));
     m_homeLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_forgotPasswordLink = new CStaticEx(tr("忘记密码"), this);
     m_forgotPasswordLink->setObjectName(QStringLiteral("forgotPasswordLink"));
-    m_forgotPasswordLink->setUrl(webAddress(QStringLiteral("/nav/forgotpwd.aspx")));
+    m_forgotPasswordLink->setUrl(WebLinks::address(QStringLiteral("/nav/forgotpwd.aspx")));
     m_forgotPasswordLink->hide();
     for (CStaticEx* link : { m_registerLink, m_homeLink, m_forgotPasswordLink }) {
         link->setFont(skin::Fonts::ui(13));
