@@ -13,6 +13,7 @@
 // Other files of this program register their own benchmarks with a value line each
 // (ValueLines.h); main prints every registered line.
 
+#include "QtBenchMain.h"
 #include "SyntheticAddressBook.h"
 #include "ValueLines.h"
 
@@ -105,10 +106,10 @@ private:
     int m_listPaints = 0;
 };
 
-// Widgets must go before the application does, so main ends the scene itself.
 std::unique_ptr<PanelScene>& sceneHolder()
 {
     static std::unique_ptr<PanelScene> scene;
+    [[maybe_unused]] static const bool released = corvana::bench::releaseBeforeQuit([] { scene.reset(); });
     return scene;
 }
 
@@ -237,21 +238,3 @@ BENCHMARK(BM_ImportXlsx)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetiti
     && addValueLine({ "import_xlsx_100k_ms", "BM_ImportXlsx", Clock::Wall });
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-
-    corvana::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    sceneHolder().reset();
-
-    corvana::bench::printValueLines(reporter);
-    return 0;
-}

@@ -14,6 +14,7 @@
 // nothing else. The page renders offscreen unless QT_QPA_PLATFORM says otherwise.
 
 #include "LoopbackMonitorServer.h"
+#include "QtBenchMain.h"
 #include "ValueLines.h"
 
 #include "conference/InstantMeetingPage.h"
@@ -232,10 +233,10 @@ private:
     bool m_rowShown = false;
 };
 
-// Widgets must go before the application does, so main ends the scene itself.
 std::unique_ptr<PageScene>& sceneHolder()
 {
     static std::unique_ptr<PageScene> scene;
+    [[maybe_unused]] static const bool released = corvana::bench::releaseBeforeQuit([] { scene.reset(); });
     return scene;
 }
 
@@ -389,27 +390,8 @@ BENCHMARK(BM_RosterApplyOneChange1000)->Unit(benchmark::kMicrosecond)->MinTime(0
 BENCHMARK(BM_MonitorToScreen)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(0.5)->Repetitions(kRepetitions);
 
 [[maybe_unused]] const bool kValueLines = addValueLine({ "roster_apply_1000_ms", "BM_RosterApply1000", Clock::Cpu })
-    && addValueLine({ "monitor_to_screen_ms", "BM_MonitorToScreen", Clock::Wall });
+    && addValueLine({ "monitor_to_screen_ms", "BM_MonitorToScreen", Clock::Wall })
+    && addValueLine({ "roster_apply_one_change_1000_us", "BM_RosterApplyOneChange1000", Clock::Cpu,
+        corvana::bench::ValueLine::Unit::Microseconds });
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-
-    corvana::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    sceneHolder().reset();
-
-    corvana::bench::printValueLines(reporter);
-    // ValueLines prints milliseconds; a single change is worth microseconds.
-    corvana::bench::printValue("roster_apply_one_change_1000_us",
-        1e6 * reporter.secondsPerIteration("BM_RosterApplyOneChange1000", Clock::Cpu));
-    return 0;
-}

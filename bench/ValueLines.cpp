@@ -31,8 +31,10 @@ std::vector<ValueLine> valueLines()
 
 void printValueLines(const RatioReporter& reporter)
 {
-    for (const ValueLine& line : valueLines())
-        printValue(line.name, 1000.0 * reporter.secondsPerIteration(line.benchmark, line.clock));
+    for (const ValueLine& line : valueLines()) {
+        const double perSecond = line.unit == ValueLine::Unit::Microseconds ? 1e6 : 1e3;
+        printValue(line.name, perSecond * reporter.secondsPerIteration(line.benchmark, line.clock));
+    }
 }
 
 } // namespace corvana::bench

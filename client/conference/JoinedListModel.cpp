@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 JoinedListModel::JoinedListModel(LiveRoster& roster, QObject* parent)
-    : RosterListModel(roster, RosterList::Joined, parent)
+    : RosterListModel(roster, RosterList::Joined, { tr("姓名"), tr("电话"), tr("状态"), tr("操作") }, parent)
     , m_holdTimer(this)
 {
     m_holdTimer.setObjectName(QStringLiteral("speakingHoldTimer"));
@@ -21,11 +21,6 @@ JoinedListModel::JoinedListModel(LiveRoster& roster, QObject* parent)
         holdExpiryChanged();
     });
     holdExpiryChanged();
-}
-
-int JoinedListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant JoinedListModel::data(const QModelIndex& index, int role) const
@@ -81,24 +76,6 @@ QIcon JoinedListModel::silentIcon()
         return QIcon(blank);
     }();
     return icon;
-}
-
-QVariant JoinedListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case NameColumn:
-        return tr("姓名");
-    case PhoneColumn:
-        return tr("电话");
-    case StatusColumn:
-        return tr("状态");
-    case OperationColumn:
-        return tr("操作");
-    default:
-        return {};
-    }
 }
 
 void JoinedListModel::holdExpiryChanged()

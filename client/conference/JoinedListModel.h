@@ -12,14 +12,12 @@
 class JoinedListModel : public RosterListModel {
     Q_OBJECT
 public:
-    enum Column { NameColumn, PhoneColumn, StatusColumn, OperationColumn, ColumnCount };
+    enum Column { NameColumn, PhoneColumn, StatusColumn, OperationColumn };
     static constexpr int SpeakingRole = Qt::UserRole + 1;
 
     explicit JoinedListModel(LiveRoster& roster, QObject* parent = nullptr);
 
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 protected:
     void holdExpiryChanged() override;

@@ -4,13 +4,8 @@
 #include "core/conference/RosterText.h"
 
 WaitingListModel::WaitingListModel(LiveRoster& roster, QObject* parent)
-    : RosterListModel(roster, RosterList::Waiting, parent)
+    : RosterListModel(roster, RosterList::Waiting, { tr("姓名"), tr("电话"), tr("操作") }, parent)
 {
-}
-
-int WaitingListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant WaitingListModel::data(const QModelIndex& index, int role) const
@@ -25,22 +20,6 @@ QVariant WaitingListModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(row.phone);
     case OperationColumn:
         return RosterText::waitingOperation(row.operation);
-    default:
-        return {};
-    }
-}
-
-QVariant WaitingListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case NameColumn:
-        return tr("姓名");
-    case PhoneColumn:
-        return tr("电话");
-    case OperationColumn:
-        return tr("操作");
     default:
         return {};
     }

@@ -7,11 +7,9 @@
 class WaitingListModel : public RosterListModel {
     Q_OBJECT
 public:
-    enum Column { NameColumn, PhoneColumn, OperationColumn, ColumnCount };
+    enum Column { NameColumn, PhoneColumn, OperationColumn };
 
     explicit WaitingListModel(LiveRoster& roster, QObject* parent = nullptr);
 
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 };

@@ -249,6 +249,7 @@ bool LiveRoster::applyMemberList(std::string_view phoneList, bool complete)
 bool LiveRoster::applyMembers(const std::vector<ContactRecord>& members)
 {
     const std::optional<SteadyTime> holdBefore = nextHoldExpiry();
+    notify([](RosterObserver& o) { o.memberListBegins(); });
     expireDueHolds();
     for (const ContactRecord& member : members) {
         // A member without a phone names nobody, and as a prefix it would match every
@@ -260,6 +261,7 @@ bool LiveRoster::applyMembers(const std::vector<ContactRecord>& members)
         else
             leave(member);
     }
+    notify([](RosterObserver& o) { o.memberListEnds(); });
     notifyCounters();
     notifyHoldExpiry(holdBefore);
     if (m_repainted || m_joinedRows.count() <= kRepaintRows)

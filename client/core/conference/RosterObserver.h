@@ -19,6 +19,11 @@ public:
     virtual void listAboutToBeReset(RosterList /*list*/) { }
     virtual void listReset(RosterList /*list*/) { }
 
+    // A member list is being applied: its changes come between these two calls, so a
+    // view may gather the rows appended meanwhile and show them together.
+    virtual void memberListBegins() { }
+    virtual void memberListEnds() { }
+
     virtual void countersChanged() { }
     // The joined list grew past its repaint size for the first time in this conference.
     virtual void repaintWanted() { }

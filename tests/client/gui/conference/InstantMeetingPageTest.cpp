@@ -43,6 +43,7 @@ private slots:
 
     void refusalsKeepTheComposition();
     void aConferenceIsStartedWatchedControlledAndEnded();
+    void theMemberTalkingIsMarkedUntilNobodyMaySpeak();
     void membersAreHungUpCalledAgainAndRemovedFromTheLists();
     void aDroppedMonitorConnectionIsSaidAndResumed();
     void aGroupOfTheAddressBookBecomesTheParticipants();
@@ -173,6 +174,35 @@ void InstantMeetingPageTest::aConferenceIsStartedWatchedControlledAndEnded()
     QVERIFY(m_page->findChild<QAbstractButton*>(QStringLiteral("muteAllBox"))->isChecked());
     QVERIFY(reloads.count() >= 2);
     QVERIFY(MessageBoxDialog::answeredTexts().isEmpty());
+}
+
+// The service names one of the speakers as the active talker every few tens of
+// milliseconds; the joined list marks that member. Once everyone is muted nobody
+// talks, and the mark goes when its hold ends.
+void InstantMeetingPageTest::theMemberTalkingIsMarkedUntilNobodyMaySpeak()
+{
+    const auto markedRows = [this] {
+        QAbstractItemModel* joined = m_page->joinedList()->model();
+        int marked = 0;
+        for (int row = 0; row < joined->rowCount(); ++row) {
+            const QModelIndex name = joined->index(row, JoinedListModel::NameColumn);
+            marked += name.data(JoinedListModel::SpeakingRole).toBool() ? 1 : 0;
+        }
+        return marked;
+    };
+    typeParticipant(QStringLiteral("王芳"), QStringLiteral("13911110001"));
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(joinedRowOf(kDemo.account) >= 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(markedRows() >= 1, 10000);
+
+    QTest::mouseClick(button("muteAllButton"), Qt::LeftButton);
+    postAppEvent(m_page.get(), Msg::OperationWordClicked, joinedRowOf(kDemo.account),
+        OperationListCtrl::kListNumberFactor * int(RosterList::Joined) + 0);
+    QTRY_COMPARE_WITH_TIMEOUT(joinedStatus(kDemo.account), QStringLiteral("旁听"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(markedRows(), 0, 10000);
+
+    QTest::mouseClick(button("startButton"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->isRunning(), 10000);
 }
 
 // The host's own line always answers, so it is the member the words act on.

@@ -157,6 +157,32 @@ private slots:
         QCOMPARE(cell(*m_waiting, 1, WaitingListModel::OperationColumn), QStringLiteral("删除  挂断"));
     }
 
+    // A member list that brings many members shows them as one insertion per run of
+    // appended rows; a row leaving the list in between first shows the rows held so
+    // far, so that the views always see the roster's own row numbers.
+    void membersArrivingTogetherAreOneInsertion()
+    {
+        m_roster->loadRunning();
+        m_roster->applyMemberList(item("a", "2000000", 1) + "," + item("b", "2000001", 1));
+        ModelLog joined(*m_joined);
+
+        std::string list;
+        for (int i = 2; i < 40; ++i)
+            list += (i > 2 ? "," : "") + item("m", std::to_string(2000000 + i), 1);
+        m_roster->applyMemberList(list);
+        QCOMPARE(joined.take(), QStringList { QStringLiteral("insert 2-39") });
+        QCOMPARE(m_joined->rowCount(), 40);
+        QCOMPARE(cell(*m_joined, 39, JoinedListModel::PhoneColumn), QStringLiteral("2000039"));
+
+        m_roster->applyMemberList(item("n", "3000000", 1) + "," + item("a", "2000000", 3) + ","
+            + item("o", "3000001", 1) + "," + item("p", "3000002", 1));
+        QCOMPARE(joined.take(),
+            (QStringList {
+                QStringLiteral("insert 40-40"), QStringLiteral("remove 0-0"), QStringLiteral("insert 40-41") }));
+        QCOMPARE(m_joined->rowCount(), m_roster->rowCount(RosterList::Joined));
+        QCOMPARE(cell(*m_joined, 41, JoinedListModel::PhoneColumn), QStringLiteral("3000002"));
+    }
+
     void aNewFilterResetsBothLists()
     {
         m_roster->add(participant("张三", "13800138000"));
