@@ -34,13 +34,6 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-namespace {
-
-// A conference id shorter than this names no booking the page can change or cancel.
-constexpr std::size_t kBookingIdLength = 11;
-
-} // namespace
-
 ScheduledMeetingPage::ScheduledMeetingPage(SessionState& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
@@ -188,8 +181,10 @@ void ScheduledMeetingPage::LoadBooking(const ConferenceRecord* record)
     }
     m_record = *record;
     // A past conference keeps its id in the past list; booking it again is a new
-    // booking, as is a record whose id names no booking.
-    const bool existing = m_record.conferenceId.size() >= kBookingIdLength && m_record.state != ConferenceRecord::Past;
+    // booking, as is a record whose id names no booking. The length is the one a
+    // booking's result must have, so that a booking just made always shows as booked.
+    const bool existing
+        = m_record.conferenceId.size() >= conferenceReply::kMinimumIdLength && m_record.state != ConferenceRecord::Past;
     if (!existing)
         m_record.conferenceId.clear();
     m_editingFlag = existing ? 1 : 0;
