@@ -236,13 +236,17 @@ void ScheduledMeetingPageTest::aBookingIsMadeLookedAtChangedAndCancelled()
     QCOMPARE(listed->names, std::string("王芳,"));
     QCOMPARE(listed->recording, 1);
 
-    // Opened from the booked list: what the service holds, read only.
+    // Opened from the booked list: what the service holds, read only, its options too.
+    m_page->findChild<CButtonCR*>(QStringLiteral("recordingBox"))->setChecked(false);
+    m_page->findChild<CButtonCR*>(QStringLiteral("muteAllBox"))->setChecked(true);
     m_page->LoadBooking(&*listed);
     QCOMPARE(picker()->dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
         when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     QCOMPARE(shownPhones(), (QStringList { QStringLiteral("13911110001"), QStringLiteral("13911110002") }));
     QVERIFY(m_page->findChild<CButtonCR*>(QStringLiteral("recordingBox"))->isChecked());
-    QVERIFY(!m_page->findChild<CButtonCR*>(QStringLiteral("smsNoticeBox"))->isChecked());
+    QVERIFY(!m_page->findChild<CButtonCR*>(QStringLiteral("muteAllBox"))->isChecked());
+    // Checked when the page was made, so the booking was sent with it.
+    QVERIFY(m_page->findChild<CButtonCR*>(QStringLiteral("smsNoticeBox"))->isChecked());
 
     QTest::mouseClick(button("editButton"), Qt::LeftButton);
     QCOMPARE(button("editButton")->text(), QStringLiteral("保存修改"));
