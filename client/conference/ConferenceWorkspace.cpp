@@ -1,6 +1,7 @@
 #include "conference/ConferenceWorkspace.h"
 
 #include "conference/InstantMeetingPage.h"
+#include "conference/ScheduledMeetingPage.h"
 
 #include "core/addressbook/ContactSelectionTarget.h"
 #include "core/service/AppEvent.h"
@@ -67,12 +68,22 @@ ConferenceWorkspace::ConferenceWorkspace(SessionState& session, QWidget* mainWin
     setPage(Page::Instant, m_instantPage);
     connect(m_instantPage, &InstantMeetingPage::runningConferencesChanged, this,
         &ConferenceWorkspace::runningConferencesChanged);
+    m_bookingPage = new ScheduledMeetingPage(session);
+    m_bookingPage->setMainWindow(mainWindow);
+    setPage(Page::Booking, m_bookingPage);
+    connect(m_bookingPage, &ScheduledMeetingPage::bookedConferencesChanged, this,
+        &ConferenceWorkspace::bookedConferencesChanged);
     showPage(Page::Instant);
 }
 
 InstantMeetingPage* ConferenceWorkspace::instantPage() const
 {
     return m_instantPage;
+}
+
+ScheduledMeetingPage* ConferenceWorkspace::bookingPage() const
+{
+    return m_bookingPage;
 }
 
 void ConferenceWorkspace::setPage(Page which, QWidget* page)
@@ -131,6 +142,8 @@ void ConferenceWorkspace::OpenBooking(const ConferenceRecord* record)
 {
     showPage(Page::Booking);
     m_record = record ? std::optional<ConferenceRecord>(*record) : std::nullopt;
+    if (m_bookingPage)
+        m_bookingPage->LoadBooking(record);
 }
 
 void ConferenceWorkspace::SetPanelMode(int mode, int index)
@@ -149,6 +162,8 @@ void ConferenceWorkspace::ResetBookingAction()
 {
     if (m_page == Page::Booking)
         m_record.reset();
+    if (m_bookingPage)
+        m_bookingPage->ResetBookingAction();
 }
 
 void ConferenceWorkspace::StopLiveMonitor()

@@ -11,6 +11,7 @@
 class CButtonPNG;
 class InstantMeetingPage;
 class QStackedWidget;
+class ScheduledMeetingPage;
 class SessionState;
 
 // "电话会议": the window in which all conference work happens. Five tabs over a frame
@@ -39,14 +40,17 @@ public:
     void OpenInstant(const ConferenceRecord* record);
     // A conference with the contacts of a contacts-panel selection, started at once.
     void StartWithContacts(int mode, int parent, int index);
-    // The scheduled-meeting page, with a booked conference or empty (nullptr).
+    // The scheduled-meeting page, with a booked conference (read only until edited) or
+    // empty (nullptr). A record that names no booking (no id, or a past conference
+    // booked again) becomes a new booking with its topic and participants.
     void OpenBooking(const ConferenceRecord* record);
     // Which contacts-panel mode and row the pages take their picks from.
     void SetPanelMode(int mode, int index);
     // Acts as the workspace's SMS tab: shows the SMS page and asks the main window
     // to show its contacts panel.
     void ShowSmsPage();
-    // The booking page's action goes back to creating a new booking.
+    // The booking page's action goes back to creating a new booking (the booking it
+    // showed was cancelled).
     void ResetBookingAction();
     // Stops watching the running conference before the program ends.
     void StopLiveMonitor();
@@ -56,10 +60,13 @@ public:
     int panelMode() const { return m_panelMode; }
     int panelIndex() const { return m_panelIndex; }
     InstantMeetingPage* instantPage() const;
+    ScheduledMeetingPage* bookingPage() const;
 
 signals:
     // A conference started or ended on the instant page.
     void runningConferencesChanged();
+    // A booking was made or changed on the scheduled page.
+    void bookedConferencesChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -78,6 +85,7 @@ private:
     std::array<QWidget*, kPageCount> m_pages {};
     QStackedWidget* m_frame;
     QPointer<InstantMeetingPage> m_instantPage;
+    QPointer<ScheduledMeetingPage> m_bookingPage;
     Page m_page = Page::Instant;
     std::optional<ConferenceRecord> m_record;
     int m_panelMode = 0;

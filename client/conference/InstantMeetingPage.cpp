@@ -11,6 +11,7 @@
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
+#include "core/service/UnderProgress.h"
 #include "core/session/SessionState.h"
 #include "cvsrv/CUtility.h"
 #include "skin/Artwork.h"
@@ -53,17 +54,6 @@ void log(const char* text)
 QString noConnectionText()
 {
     return QCoreApplication::translate("InstantMeetingPage", "网络连接已断开,请稍后重试。");
-}
-
-// A job that runs under the progress dialog but reports no progress of its own: the
-// dialog closes when it ends.
-template <typename Job> auto underProgress(Job job)
-{
-    return [job = std::move(job)](CCvService& service, const Credentials& who, ProgressReporter& progress) {
-        auto reply = job(service, who);
-        progress.finish(-1, -1);
-        return reply;
-    };
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "demo/ScreenshotTour.h"
 
 #include "demo/AddressBookShots.h"
+#include "demo/BookingShots.h"
 #include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
@@ -99,6 +100,7 @@ void ScreenshotTour::onMainShown()
             m_mainWindow, m_mainWindow->workspace(), m_folder, QStringLiteral("main-with-workspace.png"));
         AddressBookShots::render(*m_mainWindow, m_folder);
         ConferenceShots::render(*m_mainWindow, m_folder);
+        BookingShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }

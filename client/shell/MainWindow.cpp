@@ -16,8 +16,10 @@
 #include "addressbook/ContactsPanel.h"
 #include "conference/ConferenceWorkspace.h"
 #include "conference/MeetingsPanel.h"
+#include "conference/ScheduledMeetingPage.h"
 #include "core/addressbook/AddressBookLoader.h"
 #include "core/conference/BookingCancelJob.h"
+#include "core/conference/ConferenceJobs.h"
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
@@ -247,6 +249,8 @@ void MainWindow::createChildWindows()
     m_workspace = new ConferenceWorkspace(m_session, this);
     connect(m_workspace, &ConferenceWorkspace::runningConferencesChanged, this,
         [this] { m_sessionLoader->LoadCurrentConferences(); });
+    connect(m_workspace, &ConferenceWorkspace::bookedConferencesChanged, this,
+        [this] { m_sessionLoader->LoadSubscribedConferences(); });
     connect(m_contactsPanel, &ContactsPanel::meetingRequested, this, [this](PanelMode mode, int parent, int index) {
         openSideWindow(SideWindows::Workspace);
         m_workspace->StartWithContacts(int(mode), parent, index);
@@ -388,7 +392,7 @@ bool MainWindow::handleMessage(AppEvent& event)
         openBookedConference(int(event.lParam()));
         return true;
     case Msg::ModifySelectedBooking:
-        modifySelectedBooking();
+        modifySelectedBooking(event.payload<ConferenceRecord>());
         return true;
     case Msg::ShowContactsPanel:
         showContactsPanel();
@@ -397,8 +401,11 @@ bool MainWindow::handleMessage(AppEvent& event)
         m_sessionLoader->LoadBalance();
         return true;
     case Msg::RefreshBookedConferences:
-    case Msg::BookingCancelled:
         m_sessionLoader->LoadSubscribedConferences();
+        return true;
+    case Msg::BookingCancelled:
+        if (const auto* reply = event.payload<ConferenceReply>())
+            bookingCancelled(*reply);
         return true;
     case Msg::VersionChecked:
         if (const auto* answer = event.payload<VersionAnswer>())
@@ -514,15 +521,40 @@ void MainWindow::openBookedConference(int index)
         m_workspace->OpenBooking(record);
 }
 
-void MainWindow::modifySelectedBooking()
+void MainWindow::modifySelectedBooking(const ConferenceRecord* shown)
 {
     ConferenceList& booked = m_session.bookedConferences();
-    if (ConferenceRecord* record = booked.selected()) {
-        record->lastCommand = BookingCancelJob::kCancelCommand;
-        // The booked list reloads once the service has the cancel (Msg::BookingCancelled).
-        m_calls->start(Msg::BookingCancelled, BookingCancelJob(*record));
+    // The scheduled page names the booking it shows; the panel's selection may be
+    // another one by then (a booking made on the page since, a reloaded list).
+    if (shown) {
+        for (int i = 0; i < booked.count(); ++i) {
+            if (booked.at(i)->conferenceId == shown->conferenceId)
+                booked.setSelectedIndex(i);
+        }
     }
-    if (booked.count() == 1)
+    ConferenceRecord* record = booked.selected();
+    if (shown && (!record || record->conferenceId != shown->conferenceId))
+        record = nullptr; // not in the list as loaded: cancel it as the page holds it
+    if (!record && !shown)
+        return;
+    ConferenceRecord cancelled = record ? *record : *shown;
+    if (record)
+        record->lastCommand = BookingCancelJob::kCancelCommand;
+    cancelled.lastCommand = BookingCancelJob::kCancelCommand;
+    // The booked list reloads once the service has the cancel (Msg::BookingCancelled).
+    m_calls->start(Msg::BookingCancelled, BookingCancelJob(std::move(cancelled)));
+}
+
+void MainWindow::bookingCancelled(const ConferenceReply& reply)
+{
+    m_sessionLoader->LoadSubscribedConferences();
+    if (!reply.succeeded()) {
+        MessageBoxDialog::run(this, reply.message, tr("提示"));
+        return;
+    }
+    // The page no longer offers to cancel a booking that is gone.
+    const ScheduledMeetingPage* page = m_workspace->bookingPage();
+    if (page && page->record().conferenceId == reply.conferenceId)
         m_workspace->ResetBookingAction();
 }
 

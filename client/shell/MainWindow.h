@@ -26,6 +26,8 @@ class SessionLoader;
 class ServiceCall;
 class SessionState;
 class TrayIcon;
+struct ConferenceRecord;
+struct ConferenceReply;
 struct VersionAnswer;
 
 // The program's frame: the signed-in account and balance, three tabs, the search
@@ -116,7 +118,10 @@ private:
     void listsReady(MeetingsPanel* panel, int kind, int count);
     void openRunningConference(int index);
     void openBookedConference(int index);
-    void modifySelectedBooking();
+    // Cancels the booking the scheduled page shows, or else the one selected in the
+    // booked panel.
+    void modifySelectedBooking(const ConferenceRecord* shown);
+    void bookingCancelled(const ConferenceReply& reply);
     void showContactsPanel();
     void hidePanels();
     void updateTabs();

@@ -1,19 +1,14 @@
 #pragma once
 
+#include "core/conference/ConferenceJobs.h"
 #include "core/conference/ConferenceRecord.h"
-
-#include <string>
 
 class CCvService;
 struct Credentials;
 
-struct BookingCancelReply {
-    int status = -1;
-    std::string result;
-};
-
 // Cancels a booked conference: ModifyBookConference with the record as it stands and
-// its last command set to 2. A ServiceCall job; the record is its own copy.
+// inoprflag 2. A ServiceCall job; the record is its own copy. The reply names the
+// conference it was for, so the one who asked knows which booking went.
 class BookingCancelJob {
 public:
     static constexpr int kCancelCommand = 2;
@@ -23,7 +18,7 @@ public:
     {
     }
 
-    BookingCancelReply operator()(CCvService& service, const Credentials& who) const;
+    ConferenceReply operator()(CCvService& service, const Credentials& who) const;
 
 private:
     ConferenceRecord m_record;

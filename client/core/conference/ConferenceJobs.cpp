@@ -18,23 +18,6 @@ std::string firstField(const std::string& resultText)
     return fields.empty() ? std::string() : fields.front();
 }
 
-// The service's words for a refusal, or the connection-loss text for an exchange
-// that failed.
-void explain(CCvService& service, int status, ConferenceReply& reply)
-{
-    if (status != 0) {
-        reply.code = -1;
-        reply.message = QCoreApplication::translate("ConferenceJobs", "网络连接已断开,请稍后重试。");
-        return;
-    }
-    if (reply.succeeded() || !reply.message.isEmpty())
-        return;
-    std::string text;
-    service.GetSysMsgInfo(reply.code, text);
-    std::string utf8;
-    reply.message = QString::fromStdString(CUtility().ConvertUTF8(text.c_str(), utf8)).trimmed();
-}
-
 } // namespace
 
 namespace conferenceReply {
@@ -58,6 +41,21 @@ ConferenceReply readCreateResult(const std::string& resultText)
     return reply;
 }
 
+void explain(CCvService& service, int status, ConferenceReply& reply)
+{
+    if (status != 0) {
+        reply.code = -1;
+        reply.message = QCoreApplication::translate("ConferenceJobs", "网络连接已断开,请稍后重试。");
+        return;
+    }
+    if (reply.succeeded() || !reply.message.isEmpty())
+        return;
+    std::string text;
+    service.GetSysMsgInfo(reply.code, text);
+    std::string utf8;
+    reply.message = QString::fromStdString(CUtility().ConvertUTF8(text.c_str(), utf8)).trimmed();
+}
+
 ConferenceReply readControlResult(const std::string& resultText)
 {
     ConferenceReply reply;
@@ -76,7 +74,7 @@ ConferenceReply CreateConferenceJob::operator()(CCvService& service, const Crede
         r.hostNumber.c_str(), r.phones.c_str(), r.names.c_str(), r.meetingTime.c_str(), r.ipAddress.c_str(),
         r.smsNotice, r.recording, r.autoRecall, r.muteAll, r.type, result);
     ConferenceReply reply = conferenceReply::readCreateResult(result);
-    explain(service, status, reply);
+    conferenceReply::explain(service, status, reply);
     return reply;
 }
 
@@ -86,6 +84,6 @@ ConferenceReply ConferenceControlJob::operator()(CCvService& service, const Cred
     const int status = service.ConferenceControl(who.account.c_str(), who.password.c_str(), m_conferenceId.c_str(),
         static_cast<int>(m_command), m_phoneId.c_str(), result);
     ConferenceReply reply = conferenceReply::readControlResult(result);
-    explain(service, status, reply);
+    conferenceReply::explain(service, status, reply);
     return reply;
 }

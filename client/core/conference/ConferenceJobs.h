@@ -34,6 +34,9 @@ ConferenceReply readCreateResult(const std::string& resultText);
 // Reads a control's result text: the code at the start of its first row; an empty
 // text reads as success.
 ConferenceReply readControlResult(const std::string& resultText);
+// Gives a refusal the service's words for its code (GetSysMsgInfo), and makes an
+// exchange that failed (status not 0) a failure with the connection-loss text.
+void explain(CCvService& service, int status, ConferenceReply& reply);
 
 } // namespace conferenceReply
 

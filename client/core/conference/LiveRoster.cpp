@@ -1,27 +1,9 @@
 #include "core/conference/LiveRoster.h"
 
 #include "core/conference/MemberListText.h"
-#include "core/conference/TextPieces.h"
-#include "core/service/ResultText.h"
+#include "core/conference/ParticipantText.h"
 
 #include <algorithm>
-
-namespace {
-
-// The service splits the names field at ",", so a comma inside a name would give
-// every later participant the name of the one before. The full-width comma reads
-// the same in a Chinese name and keeps the items in step.
-void appendName(std::string& names, std::string_view name)
-{
-    for (char c : name) {
-        if (c == ',')
-            names += "\xEF\xBC\x8C"; // "，"
-        else
-            names += c;
-    }
-}
-
-} // namespace
 
 LiveRoster::LiveRoster(RosterClock clock)
     : m_clock(std::move(clock))
@@ -152,22 +134,8 @@ void LiveRoster::add(const ContactRecord& entry)
 
 void LiveRoster::addFromConference(std::string_view phones, std::string_view names)
 {
-    std::vector<std::string_view> nameItems;
-    textpieces::forEach(names, ',', [&nameItems](std::string_view name) {
-        nameItems.push_back(name);
-        return true;
-    });
-    std::size_t index = 0;
-    textpieces::forEach(phones, ',', [&](std::string_view phone) {
-        ContactRecord entry;
-        entry.phone = ResultText::trimmedRight(phone);
-        if (index < nameItems.size())
-            entry.addressname = ResultText::trimmedRight(nameItems[index]);
-        ++index;
-        if (!entry.phone.empty())
-            add(entry);
-        return true;
-    });
+    for (const ContactRecord& entry : ParticipantText::split(phones, names))
+        add(entry);
 }
 
 LiveRoster::StartLists LiveRoster::collectForStart() const
@@ -179,7 +147,7 @@ LiveRoster::StartLists LiveRoster::collectForStart() const
             lists.names += ',';
         }
         lists.phones += phone;
-        appendName(lists.names, name);
+        ParticipantText::appendName(lists.names, name);
         ++lists.count;
     };
     if (m_filter.empty()) {

@@ -18,6 +18,7 @@
 #include "conference/ConferenceWorkspace.h"
 #include "conference/InstantMeetingPage.h"
 #include "conference/MeetingsPanel.h"
+#include "conference/ScheduledMeetingPage.h"
 #include "core/addressbook/AddressBookLoader.h"
 #include "core/addressbook/PanelCommand.h"
 #include "core/service/AppEvent.h"
@@ -29,7 +30,9 @@
 #include "cvsrv/CCvService.h"
 #include "skin/CButtonCR.h"
 #include "skin/CButtonPNG.h"
+#include "skin/CDateTimeCtrlEx.h"
 #include "skin/CEditBoxBmp.h"
+#include "skin/CEditBoxEx.h"
 #include "skin/CListBoxEx.h"
 #include "widgets/MeetingListBox.h"
 
@@ -100,6 +103,7 @@ private slots:
     void movingDragsTheSideWindows();
     void autoSignInThenChangeUserSuppressesIt();
     void selectedBookingIsCancelledAndTheListReloaded();
+    void theBookingOnShowIsTheOneCancelled();
     void addressBookArrivesWithTheSignIn();
     void trayMenuAndEscape();
     void passwordChangeAsksForANewSignIn();
@@ -497,6 +501,52 @@ void MainWindowTest::selectedBookingIsCancelledAndTheListReloaded()
     QTRY_COMPARE(booked.count(), before - 1);
     for (int i = 0; i < booked.count(); ++i)
         QVERIFY(booked.at(i)->conferenceId != cancelled);
+    m_service.pointClientHere();
+}
+
+// A booking made on the page is listed at once; its cancel goes for it, not for the
+// booking the panel had selected before, and the page then offers a new booking.
+void MainWindowTest::theBookingOnShowIsTheOneCancelled()
+{
+    ServiceProcess service; // its own bookings: this test cancels one
+    QVERIFY(service.start(QStringLiteral(CVSERVICE_PATH)));
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    ConferenceList& booked = m_session.bookedConferences();
+    window->clickTab(MainWindow::BookedTab);
+    QTRY_VERIFY(window->bookedPanel()->isVisibleTo(window.get()));
+    const int before = booked.count();
+    QVERIFY(before >= 1);
+    postAppEvent(window.get(), Msg::OpenBookedConference, 1, 0);
+    QTRY_VERIFY(window->workspace()->openRecord().has_value());
+    const std::string selected = booked.at(0)->conferenceId;
+
+    window->runCommand(MainWindow::BookMeeting);
+    ScheduledMeetingPage* page = window->workspace()->bookingPage();
+    QVERIFY(page->isVisible());
+    page->findChild<CEditBoxEx*>(QStringLiteral("topicEdit"))->setText(QStringLiteral("新预约"));
+    page->findChild<CEditBoxEx*>(QStringLiteral("phoneEdit"))->setText(QStringLiteral("13911110001"));
+    QTest::mouseClick(page->findChild<CButtonPNG*>(QStringLiteral("addButton")), Qt::LeftButton);
+    page->findChild<CDateTimeCtrlEx*>(QStringLiteral("timePicker"))
+        ->setDateTime(QDateTime::currentDateTime().addDays(1));
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    QTest::mouseClick(page->findChild<CButtonPNG*>(QStringLiteral("bookButton")), Qt::LeftButton);
+    QTRY_COMPARE(page->editingFlag(), 1);
+    const std::string made = page->record().conferenceId;
+    QTRY_COMPARE(booked.count(), before + 1);
+    QVERIFY(window->bookedPanel()->isVisibleTo(window.get()));
+
+    QTest::mouseClick(page->findChild<CButtonPNG*>(QStringLiteral("bookButton")), Qt::LeftButton);
+    QTRY_COMPARE(booked.count(), before);
+    bool selectedKept = false;
+    for (int i = 0; i < booked.count(); ++i) {
+        QVERIFY(booked.at(i)->conferenceId != made);
+        selectedKept = selectedKept || booked.at(i)->conferenceId == selected;
+    }
+    QVERIFY(selectedKept);
+    QTRY_COMPARE(page->findChild<CButtonPNG*>(QStringLiteral("bookButton"))->text(), QStringLiteral("预约会议"));
+    QCOMPARE(page->editingFlag(), 0);
+    QCOMPARE(MessageBoxDialog::pendingAnswers(), 0);
     m_service.pointClientHere();
 }
 
