@@ -1,7 +1,7 @@
 # Installing like a desktop program: the programs side by side in one program folder
 # (they find each other there, and the updater replaces them there), launchers in
 # bin/, a desktop entry, an icon and AppStream metainfo; and a .deb through CPack.
-set(CORVANA_APP_ID "com.example.Corvana")
+set(CORVANA_APP_ID "com.example.corvana")
 set(CORVANA_PROGRAM_DIR "lib/corvana")
 set(packaging "${CMAKE_SOURCE_DIR}/packaging")
 set(staged "${CMAKE_BINARY_DIR}/packaging")
