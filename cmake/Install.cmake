@@ -49,11 +49,11 @@ set(CPACK_PACKAGE_VENDOR "Corvana developers")
 set(CPACK_PACKAGE_CONTACT "Corvana developers <maintainers@example.com>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop client for hosted telephone conferences")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "desktop client for hosted telephone conferences
- Corvana signs in to a hosted telephone-conference service: it starts and
- controls conference calls live, books conferences, keeps an address book,
- sends SMS messages and looks up charges and recordings. The package also
- holds cvctl, a command-line client for the same service.")
+# The summary is the package's synopsis; this text its long description.
+set(CPACK_PACKAGE_DESCRIPTION "Corvana signs in to a hosted telephone-conference service: it starts and
+controls conference calls live, books conferences, keeps an address book,
+sends SMS messages and looks up charges and recordings. The package also
+holds cvctl, a command-line client for the same service.")
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
