@@ -5,9 +5,11 @@
 #include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
+#include "demo/UpdaterShots.h"
 #include "shell/AboutDialog.h"
 #include "shell/ExitPromptDialog.h"
 #include "shell/MainWindow.h"
+#include "widgets/MessageBoxDialog.h"
 
 #include "conference/ConferenceWorkspace.h"
 #include "core/session/SessionState.h"
@@ -27,6 +29,7 @@ namespace {
 
 // Time for the posted loads (balance, lists) to arrive before the picture is taken.
 constexpr int kSettleMs = 600;
+constexpr int kUpgradeGiveUpMs = 20000;
 
 } // namespace
 
@@ -89,6 +92,10 @@ void ScreenshotTour::onMainShown()
     if (!m_mainWindow)
         return;
     save(m_mainWindow, QStringLiteral("main-window.png"));
+    if (m_upgrade) {
+        upgrade();
+        return;
+    }
     if (m_gallery && !m_folder.isEmpty()) {
         ExitPromptDialog prompt(m_mainWindow->session().savedAccounts().current(), m_mainWindow);
         save(&prompt, QStringLiteral("exit-prompt.png"));
@@ -101,8 +108,19 @@ void ScreenshotTour::onMainShown()
         AddressBookShots::render(*m_mainWindow, m_folder);
         ConferenceShots::render(*m_mainWindow, m_folder);
         BookingShots::render(*m_mainWindow, m_folder);
+        UpdaterShots::render(m_folder);
     }
     finish();
+}
+
+void ScreenshotTour::upgrade()
+{
+    // The user's OK to "有新版本程序，现在升级吗？"; the program ends when the updater starts.
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    report("version-check", false);
+    m_mainWindow->runCommand(MainWindow::CheckVersion);
+    // Without an offer nothing ends the program: the tour does, after a while.
+    QTimer::singleShot(kUpgradeGiveUpMs, this, &ScreenshotTour::finish);
 }
 
 void ScreenshotTour::finish()

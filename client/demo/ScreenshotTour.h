@@ -21,6 +21,10 @@ class ScreenshotTour : public QObject {
 public:
     ScreenshotTour(MainWindow* mainWindow, QString folder, bool gallery, QObject* parent = nullptr);
 
+    // Instead of ending once signed in, runs the version check and takes up the offer of a
+    // new version: the program then starts the updater and ends as it would for a user.
+    void setUpgrade(bool upgrade) { m_upgrade = upgrade; }
+
     static constexpr const char* kAccount = "13800138000";
     static constexpr const char* kPassword = "123456";
 
@@ -31,6 +35,7 @@ private:
     void onLoginShown(QDialog* login);
     void signIn(QDialog* login);
     void onMainShown();
+    void upgrade();
     void finish();
     void save(QWidget* widget, const QString& name) const;
     void report(const char* step, bool withTime) const;
@@ -38,6 +43,7 @@ private:
     QPointer<MainWindow> m_mainWindow;
     QString m_folder;
     bool m_gallery;
+    bool m_upgrade = false;
     bool m_loginSeen = false;
     bool m_mainSeen = false;
     QElapsedTimer m_clock;

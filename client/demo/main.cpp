@@ -23,11 +23,14 @@ int main(int argc, char** argv)
         QStringLiteral("screenshots"), QStringLiteral("Save screenshots into DIR."), QStringLiteral("DIR"));
     const QCommandLineOption galleryOption(
         QStringLiteral("gallery"), QStringLiteral("With --screenshots: every other window too."));
-    parser.addOptions({ folderOption, galleryOption });
+    const QCommandLineOption upgradeOption(
+        QStringLiteral("upgrade"), QStringLiteral("Once signed in, check the version and accept an upgrade."));
+    parser.addOptions({ folderOption, galleryOption, upgradeOption });
     parser.process(app);
 
     std::unique_ptr<ScreenshotTour> tour;
     return ClientApp().run([&](MainWindow& mainWindow) {
         tour = std::make_unique<ScreenshotTour>(&mainWindow, parser.value(folderOption), parser.isSet(galleryOption));
+        tour->setUpgrade(parser.isSet(upgradeOption));
     });
 }

@@ -827,10 +827,17 @@ void MainWindow::actOnVersionAnswer(const VersionAnswer& answer)
     case VersionAnswer::Outcome::MustUpgrade:
         // However the message is closed, the old version cannot go on.
         MessageBoxDialog::run(this, tr("当前版本太旧，请升级最新版程序。"), title);
+        if (!UpdaterLauncher::canUpdateInPlace()) {
+            MessageBoxDialog::run(this, tr("请通过软件包管理器升级 Corvana。"), title);
+            break;
+        }
         startUpdater(answer.downloadList);
         break;
     case VersionAnswer::Outcome::MayUpgrade:
-        if (MessageBoxDialog::run(this, tr("有新版本程序，现在升级吗？"), title, true) == MessageBoxDialog::Ok)
+        // An updater that may not write our folder would only fail half-way.
+        if (!UpdaterLauncher::canUpdateInPlace())
+            MessageBoxDialog::run(this, tr("请通过软件包管理器升级 Corvana。"), title);
+        else if (MessageBoxDialog::run(this, tr("有新版本程序，现在升级吗？"), title, true) == MessageBoxDialog::Ok)
             startUpdater(answer.downloadList);
         break;
     }

@@ -13,6 +13,12 @@ UpdaterLauncher::StartFunction& startFunction()
     return function;
 }
 
+QString& folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
 bool startDetached(const QString& program, const QStringList& arguments, const QString& folder)
 {
     return QProcess::startDetached(program, arguments, folder);
@@ -20,19 +26,32 @@ bool startDetached(const QString& program, const QStringList& arguments, const Q
 
 } // namespace
 
+QString UpdaterLauncher::programFolder()
+{
+    return folderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride();
+}
+
 QString UpdaterLauncher::updaterPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("updater"));
+    return QDir(programFolder()).filePath(QStringLiteral("updater"));
+}
+
+bool UpdaterLauncher::canUpdateInPlace()
+{
+    const QFileInfo folder(programFolder());
+    return folder.isDir() && folder.isWritable();
 }
 
 QString UpdaterLauncher::start(const QString& downloadList)
 {
     const QString program = updaterPath();
-    const QString folder = QCoreApplication::applicationDirPath();
+    const QString folder = programFolder();
     if (!startFunction()) {
         const QFileInfo info(program);
         if (!info.exists() || !info.isExecutable())
-            return QCoreApplication::translate("UpdaterLauncher", "未找到升级程序（%1），无法自动升级。请重新安装Corvana。").arg(program);
+            return QCoreApplication::translate(
+                "UpdaterLauncher", "未找到升级程序（%1），无法自动升级。请重新安装Corvana。")
+                .arg(program);
     }
     const auto& start = startFunction() ? startFunction() : UpdaterLauncher::StartFunction(&startDetached);
     if (!start(program, { downloadList }, folder))
@@ -43,4 +62,9 @@ QString UpdaterLauncher::start(const QString& downloadList)
 void UpdaterLauncher::setStartFunction(StartFunction function)
 {
     startFunction() = std::move(function);
+}
+
+void UpdaterLauncher::setProgramFolder(const QString& folder)
+{
+    folderOverride() = folder;
 }

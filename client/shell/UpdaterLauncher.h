@@ -17,7 +17,14 @@ public:
     static QString start(const QString& downloadList);
 
     static QString updaterPath();
+    // The folder of our own executable, where the updater would write.
+    static QString programFolder();
+    // Whether the updater could replace our files: false in a system install, which the
+    // package manager keeps up to date instead.
+    static bool canUpdateInPlace();
 
-    // Test seam: replaces the real process start (an empty function restores it).
+    // Test seams: replace the real process start and the program folder (empty values
+    // restore them).
     static void setStartFunction(StartFunction function);
+    static void setProgramFolder(const QString& folder);
 };

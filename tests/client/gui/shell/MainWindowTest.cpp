@@ -42,6 +42,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -109,6 +110,8 @@ private slots:
     void passwordChangeAsksForANewSignIn();
     void versionCheck_data();
     void versionCheck();
+    void systemInstallLeavesUpgradesToThePackageManager_data();
+    void systemInstallLeavesUpgradesToThePackageManager();
 
 private:
     // A main window signed in with the demo account.
@@ -137,6 +140,7 @@ void MainWindowTest::init()
 void MainWindowTest::cleanup()
 {
     UpdaterLauncher::setStartFunction({});
+    UpdaterLauncher::setProgramFolder({});
 }
 
 std::unique_ptr<MainWindow> MainWindowTest::signedInWindow()
@@ -714,6 +718,47 @@ void MainWindowTest::versionCheck()
     }
     // An updater that cannot start is reported, and the program stays.
     QCOMPARE(shown.size(), (offered || forced) && !updaterStarts ? 2 : 1);
+    m_service.pointClientHere();
+}
+
+void MainWindowTest::systemInstallLeavesUpgradesToThePackageManager_data()
+{
+    QTest::addColumn<QStringList>("serviceOptions");
+    QTest::addColumn<QStringList>("texts");
+
+    const QString packageManager = QStringLiteral("请通过软件包管理器升级 Corvana。");
+    QTest::newRow("newer") << QStringList { QStringLiteral("--latest-version"), QStringLiteral("1009") }
+                           << QStringList { packageManager };
+    QTest::newRow("too old") << QStringList { QStringLiteral("--latest-version"), QStringLiteral("1010"),
+        QStringLiteral("--minimum-version"), QStringLiteral("1009") }
+                             << QStringList { QStringLiteral("当前版本太旧，请升级最新版程序。"), packageManager };
+}
+
+void MainWindowTest::systemInstallLeavesUpgradesToThePackageManager()
+{
+    QFETCH(QStringList, serviceOptions);
+    QFETCH(QStringList, texts);
+
+    ServiceProcess service;
+    QVERIFY(service.start(QStringLiteral(CVSERVICE_PATH), serviceOptions));
+    const auto window = signedInWindow();
+    QVERIFY(window);
+    // A folder we may not write; a missing one stands in for it, also for root.
+    QTemporaryDir root;
+    UpdaterLauncher::setProgramFolder(root.filePath(QStringLiteral("usr/lib/corvana")));
+    bool started = false;
+    UpdaterLauncher::setStartFunction([&](const QString&, const QStringList&, const QString&) {
+        started = true;
+        return true;
+    });
+    QSignalSpy finished(window.get(), &QDialog::finished);
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    window->runCommand(MainWindow::CheckVersion);
+
+    QTRY_COMPARE(MessageBoxDialog::answeredTexts(), texts);
+    QVERIFY(!started);
+    QCOMPARE(finished.count(), 0);
     m_service.pointClientHere();
 }
 
