@@ -96,9 +96,9 @@ TEST_F(SettingsJobsTest, MeetingSettingsSendBothAndReportTheFirstRefusal)
     EXPECT_EQ(badSignature.code, 112);
     EXPECT_EQ(storedProfile(m_demo).hostNumber, "13800138001");
 
-    const SettingsReply saved = MeetingSettingsJob("010-88886666", "会议组")(m_service, m_demo);
+    const SettingsReply saved = MeetingSettingsJob("01088886666", "会议组")(m_service, m_demo);
     ASSERT_TRUE(saved.succeeded()) << saved.message.toStdString();
-    EXPECT_EQ(storedProfile(m_demo).hostNumber, "010-88886666");
+    EXPECT_EQ(storedProfile(m_demo).hostNumber, "01088886666");
     EXPECT_EQ(storedProfile(m_demo).smsSignature, "会议组");
 }
 

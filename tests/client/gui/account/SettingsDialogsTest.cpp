@@ -307,13 +307,13 @@ void SettingsDialogsTest::meetingSettingsAreKeptInTheSessionEvenWhenRefused()
     // Refused or not, the session keeps what was typed.
     QCOMPARE(m_session.memberProfile().hostNumber, std::string("12ab"));
 
-    type(dialog.get(), "hostNumberEdit", QStringLiteral("010-88886666"));
+    type(dialog.get(), "hostNumberEdit", QStringLiteral("01088886666"));
     MessageBoxDialog::clearAnsweredTexts();
     answerBoxes(1);
     clickOk(dialog.get());
     QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("会议设置成功！") });
-    QCOMPARE(storedProfile().hostNumber, std::string("010-88886666"));
+    QCOMPARE(storedProfile().hostNumber, std::string("01088886666"));
     QCOMPARE(storedProfile().smsSignature, std::string("会议组"));
     QVERIFY(m_sink.messages.isEmpty());
 }
