@@ -40,7 +40,9 @@ SettingsDialog::SettingsDialog(SessionState& session, QObject* mainWindow, const
     icon->setObjectName(QStringLiteral("titleIcon"));
     icon->setImage(QString::fromLatin1(skin::names::AppIcon));
     icon->setPictureOnly(true);
-    icon->setEnabled(false);
+    // Part of the face: a press on it moves the window like one on the title band.
+    icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    icon->setFocusPolicy(Qt::NoFocus);
     icon->setGeometry(12, (band - kIconSize) / 2, kIconSize, kIconSize);
 
     m_title = new CTransparentStatic(title, this);
