@@ -5,6 +5,7 @@
 #include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
+#include "demo/SettingsShots.h"
 #include "demo/UpdaterShots.h"
 #include "shell/AboutDialog.h"
 #include "shell/ExitPromptDialog.h"
@@ -109,6 +110,7 @@ void ScreenshotTour::onMainShown()
         ConferenceShots::render(*m_mainWindow, m_folder);
         BookingShots::render(*m_mainWindow, m_folder);
         UpdaterShots::render(m_folder);
+        SettingsShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }

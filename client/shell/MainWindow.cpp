@@ -10,7 +10,12 @@
 #include "widgets/WebLinks.h"
 
 #include "account/BillQueryWindow.h"
+#include "account/MeetingSettingsDialog.h"
+#include "account/PasswordDialog.h"
+#include "account/ProfileDialog.h"
 #include "account/RecordingWindow.h"
+#include "account/SmsSignatureDialog.h"
+#include "account/TransferDialog.h"
 #include "addressbook/AddressBookWindow.h"
 #include "addressbook/ContactsModel.h"
 #include "addressbook/ContactsPanel.h"
@@ -178,7 +183,10 @@ void MainWindow::buildMenu()
         { BookMeeting, QT_TR_NOOP("预约会议"), false },
         { SendSms, QT_TR_NOOP("发送短信"), true },
         { ManageAddressBook, QT_TR_NOOP("通信录管理"), true },
+        { AccountSettings, QT_TR_NOOP("账号设置"), false },
         { ChangePassword, QT_TR_NOOP("修改密码"), false },
+        { SmsSignature, QT_TR_NOOP("短信签名"), false },
+        { Transfer, QT_TR_NOOP("账户转账"), false },
         { MeetingSettings, QT_TR_NOOP("会议设置"), false },
         { Recharge, QT_TR_NOOP("账户充值"), false },
         { BillQuery, QT_TR_NOOP("详单查询"), false },
@@ -195,10 +203,6 @@ void MainWindow::buildMenu()
         if (entry.separatorAfter)
             m_menuButton->addMenuSeparator();
     }
-    // The account settings dialogs are not part of this program yet; their entries
-    // stay visible so the menu keeps its shape, but cannot be chosen.
-    m_menuButton->setMenuCommandEnabled(ChangePassword, false);
-    m_menuButton->setMenuCommandEnabled(MeetingSettings, false);
     connect(m_menuButton, &CButtonST::menuCommand, this, &MainWindow::runCommand);
 }
 
@@ -679,6 +683,13 @@ void MainWindow::runCommand(int command)
     case ManageAddressBook:
         openAddressBook();
         break;
+    case AccountSettings:
+    case ChangePassword:
+    case SmsSignature:
+    case Transfer:
+    case MeetingSettings:
+        runSettingsDialog(command);
+        break;
     case Recharge:
         openWebPage(QStringLiteral("/"));
         break;
@@ -708,6 +719,31 @@ void MainWindow::runCommand(int command)
     default:
         break;
     }
+}
+
+void MainWindow::runSettingsDialog(int command)
+{
+    std::unique_ptr<SettingsDialog> dialog;
+    switch (command) {
+    case AccountSettings:
+        dialog = std::make_unique<ProfileDialog>(m_session, this, this);
+        break;
+    case ChangePassword:
+        dialog = std::make_unique<PasswordDialog>(m_session, this, this);
+        break;
+    case MeetingSettings:
+        dialog = std::make_unique<MeetingSettingsDialog>(m_session, this, this);
+        break;
+    case SmsSignature:
+        dialog = std::make_unique<SmsSignatureDialog>(m_session, this, this);
+        break;
+    case Transfer:
+        dialog = std::make_unique<TransferDialog>(m_session, this, this);
+        break;
+    default:
+        return;
+    }
+    dialog->exec();
 }
 
 void MainWindow::searchChanged(const QString& text)

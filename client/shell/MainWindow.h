@@ -58,6 +58,11 @@ public:
         About = 32800,
         ChangeUser = 32801,
         Exit = 32802,
+        // Beyond the menu's own entries: the account settings dialogs that would
+        // otherwise have no way in.
+        AccountSettings = 32820,
+        SmsSignature = 32821,
+        Transfer = 32822,
     };
     // The tabs, in their order on the window.
     enum Tab { RunningTab, BookedTab, ContactsTab };
@@ -142,6 +147,7 @@ private:
     void actOnVersionAnswer(const VersionAnswer& answer);
     void startUpdater(const std::string& downloadList);
     void openWebPage(const QString& path);
+    void runSettingsDialog(int command);
     void glueSideWindows();
 
     SessionState& m_session;
