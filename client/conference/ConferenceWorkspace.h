@@ -46,6 +46,9 @@ public:
     // Acts as the workspace's SMS tab: shows the SMS page and asks the main window
     // to show its contacts panel.
     void ShowSmsPage();
+    // The SMS page, with the contacts of a contacts-panel selection added to its
+    // recipients.
+    void SmsToContacts(int mode, int parent, int index);
     // The booking page's action goes back to creating a new booking.
     void ResetBookingAction();
     // Stops watching the running conference before the program ends.
@@ -60,6 +63,8 @@ public:
 signals:
     // A conference started or ended on the instant page.
     void runningConferencesChanged();
+    // The SMS page was brought up: the shell has it show the account's signature.
+    void smsPageShown();
 
 protected:
     bool event(QEvent* event) override;
