@@ -4,6 +4,7 @@
 #include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
+#include "demo/SmsShots.h"
 #include "shell/AboutDialog.h"
 #include "shell/ExitPromptDialog.h"
 #include "shell/MainWindow.h"
@@ -99,6 +100,7 @@ void ScreenshotTour::onMainShown()
             m_mainWindow, m_mainWindow->workspace(), m_folder, QStringLiteral("main-with-workspace.png"));
         AddressBookShots::render(*m_mainWindow, m_folder);
         ConferenceShots::render(*m_mainWindow, m_folder);
+        SmsShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }
