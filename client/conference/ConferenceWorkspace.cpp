@@ -155,7 +155,15 @@ void ConferenceWorkspace::SetPanelMode(int mode, int index)
 void ConferenceWorkspace::ShowSmsPage()
 {
     showPage(Page::Sms);
+    emit smsPageShown();
     postAppEvent(parent(), Msg::ShowContactsPanel);
+}
+
+void ConferenceWorkspace::SmsToContacts(int mode, int parent, int index)
+{
+    ShowSmsPage();
+    if (auto* target = dynamic_cast<ContactSelectionTarget*>(pageWidget(Page::Sms)))
+        target->AddFromAddressBook(mode, parent, index);
 }
 
 void ConferenceWorkspace::ResetBookingAction()

@@ -49,6 +49,9 @@ public:
     // Acts as the workspace's SMS tab: shows the SMS page and asks the main window
     // to show its contacts panel.
     void ShowSmsPage();
+    // The SMS page, with the contacts of a contacts-panel selection added to its
+    // recipients.
+    void SmsToContacts(int mode, int parent, int index);
     // The booking page's action goes back to creating a new booking (the booking it
     // showed was cancelled).
     void ResetBookingAction();
@@ -67,6 +70,8 @@ signals:
     void runningConferencesChanged();
     // A booking was made or changed on the scheduled page.
     void bookedConferencesChanged();
+    // The SMS page was brought up: the shell has it show the account's signature.
+    void smsPageShown();
 
 protected:
     bool event(QEvent* event) override;

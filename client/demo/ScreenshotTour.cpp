@@ -6,6 +6,7 @@
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
 #include "demo/SettingsShots.h"
+#include "demo/SmsShots.h"
 #include "demo/UpdaterShots.h"
 #include "shell/AboutDialog.h"
 #include "shell/ExitPromptDialog.h"
@@ -111,6 +112,7 @@ void ScreenshotTour::onMainShown()
         BookingShots::render(*m_mainWindow, m_folder);
         UpdaterShots::render(m_folder);
         SettingsShots::render(*m_mainWindow, m_folder);
+        SmsShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }

@@ -33,6 +33,7 @@
 #include "core/session/SessionLoader.h"
 #include "core/session/SessionState.h"
 #include "core/session/VersionCheckJob.h"
+#include "messaging/SmsPage.h"
 #include "skin/Artwork.h"
 #include "skin/CButtonPNG.h"
 #include "skin/CButtonST.h"
@@ -259,8 +260,13 @@ void MainWindow::createChildWindows()
         openSideWindow(SideWindows::Workspace);
         m_workspace->StartWithContacts(int(mode), parent, index);
     });
-    // The SMS page comes with its own window; until then the workspace opens.
-    connect(m_contactsPanel, &ContactsPanel::smsRequested, this, [this] { openSideWindow(SideWindows::Workspace); });
+    auto* smsPage = new SmsPage(m_session);
+    m_workspace->setPage(ConferenceWorkspace::Page::Sms, smsPage);
+    connect(m_workspace, &ConferenceWorkspace::smsPageShown, smsPage, &SmsPage::ShowSignature);
+    connect(m_contactsPanel, &ContactsPanel::smsRequested, this, [this](PanelMode mode, int parent, int index) {
+        openSideWindow(SideWindows::Workspace);
+        m_workspace->SmsToContacts(int(mode), parent, index);
+    });
     m_addressBookWindow = new AddressBookWindow(m_session, this);
     m_addressBookWindow->setPartner(m_contactsPanel);
     m_addressBookWindow->setSynchronise([this] { m_addressBookLoader->Synchronise(); });

@@ -13,6 +13,7 @@
 #include "store/ChargeRepository.h"
 #include "store/Database.h"
 
+#include "common/SmsParts.h"
 #include "cvsrv/CUtility.h"
 
 namespace cvservice {
@@ -80,7 +81,7 @@ std::string MessagingOperations::send(const SoapRequest& request)
         return reply(kBadSendTime);
     const std::string sendTime = timetext::format(*when > now ? *when : now);
 
-    const int parts = static_cast<int>((length + kCharactersPerSms - 1) / kCharactersPerSms);
+    const int parts = static_cast<int>(smsParts::count(length));
     const int count = parts * static_cast<int>(recipients.size());
     Transaction transaction(m_context.db);
     if (!m_context.accounts.debit(request.regphoneid, static_cast<std::int64_t>(count) * kPricePerSms))

@@ -50,9 +50,9 @@ TEST_F(MessagingAndChargesTest, SendingCountsChargesAndLists)
     EXPECT_EQ(sent[1], "3") << "one message per number; empty items are skipped";
     EXPECT_EQ(sent[2], "");
 
-    const std::string longText(140, 'x');
+    const std::string longText(134, 'x');
     const auto twoParts = send("13911110004", longText.c_str(), timeFromNow(0));
-    EXPECT_EQ(twoParts[1], "2") << "140 characters go out in two parts";
+    EXPECT_EQ(twoParts[1], "2") << "134 characters go out in two parts of 67";
 
     std::string balance;
     std::string expiry;
@@ -103,6 +103,23 @@ TEST_F(MessagingAndChargesTest, LimitsAtTheirEdges)
     EXPECT_EQ(send("13911110001", (longest + "a").c_str(), timeFromNow(0))[0], std::to_string(kMessageTooLong));
     EXPECT_EQ(smsCharges(smsWhere(day(0), day(1))).size(), MessagingOperations::kMaxRecipients + 1)
         << "only what was accepted went out";
+}
+
+TEST_F(MessagingAndChargesTest, OneMessageHoldsSeventyCharactersAPartSixtySeven)
+{
+    const auto partsOf = [this](std::size_t characters) {
+        std::string text;
+        for (std::size_t i = 0; i < characters; ++i)
+            text += i % 2 ? "会" : "a";
+        return send("13911110001", text.c_str(), timeFromNow(0)).at(1);
+    };
+    EXPECT_EQ(partsOf(70), "1");
+    EXPECT_EQ(partsOf(71), "2");
+    EXPECT_EQ(partsOf(134), "2");
+    EXPECT_EQ(partsOf(135), "3");
+    const auto rows = smsCharges(smsWhere(day(0), day(1)));
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][2], "30") << "charged by the parts it went out in";
 }
 
 TEST_F(MessagingAndChargesTest, ALaterSendKeepsItsTime)

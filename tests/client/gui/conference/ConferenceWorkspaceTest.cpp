@@ -9,6 +9,7 @@
 #include "core/session/SessionState.h"
 #include "skin/CButtonPNG.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <array>
@@ -50,6 +51,7 @@ private slots:
     void tabsShowTheirPagesAndMarkTheActiveTab();
     void workerResultsAreRelayedToTheirPages();
     void chosenContactsGoToTheFirstPageShowingThatTakesThem();
+    void contactsForAnSmsBringUpTheSmsPage();
     void theCloseButtonHidesThePagesTheHideButtonOnlyTheWindow();
 
 private:
@@ -133,6 +135,20 @@ void ConferenceWorkspaceTest::chosenContactsGoToTheFirstPageShowingThatTakesThem
     QCOMPARE(page(Page::Instant)->picks.size(), std::size_t(1));
     QCOMPARE(page(Page::Sms)->picks.size(), std::size_t(1));
     QVERIFY(page(Page::Booking)->picks.empty());
+}
+
+void ConferenceWorkspaceTest::contactsForAnSmsBringUpTheSmsPage()
+{
+    QSignalSpy shown(m_workspace.get(), &ConferenceWorkspace::smsPageShown);
+    m_workspace->SmsToContacts(1, -1, 2);
+    QCOMPARE(m_workspace->page(), Page::Sms);
+    QVERIFY(page(Page::Sms)->isVisible());
+    QCOMPARE(page(Page::Sms)->picks, (std::vector<std::tuple<int, int, int>> { { 1, -1, 2 } }));
+    QVERIFY(page(Page::Instant)->picks.empty());
+    QCOMPARE(shown.count(), 1);
+    // The tab brings the page up too: the signature is shown afresh.
+    QTest::mouseClick(m_workspace->tab(Page::Sms), Qt::LeftButton);
+    QCOMPARE(shown.count(), 2);
 }
 
 void ConferenceWorkspaceTest::theCloseButtonHidesThePagesTheHideButtonOnlyTheWindow()
