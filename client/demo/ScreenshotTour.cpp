@@ -1,5 +1,6 @@
 #include "demo/ScreenshotTour.h"
 
+#include "demo/AccountShots.h"
 #include "demo/AddressBookShots.h"
 #include "demo/ConferenceShots.h"
 #include "demo/Photographs.h"
@@ -99,6 +100,7 @@ void ScreenshotTour::onMainShown()
             m_mainWindow, m_mainWindow->workspace(), m_folder, QStringLiteral("main-with-workspace.png"));
         AddressBookShots::render(*m_mainWindow, m_folder);
         ConferenceShots::render(*m_mainWindow, m_folder);
+        AccountShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }

@@ -68,5 +68,6 @@ inline constexpr int ContactsExported = WmUser + 3007; // to the window that sta
 inline constexpr int ContactsImported = WmUser + 3008; // to the window that started the import
 inline constexpr int ConferenceControlReplied = WmUser + 3009; // to the instant page
 inline constexpr int ParticipantsImported = WmUser + 3010; // to the page that imported them
+inline constexpr int ChargesExported = WmUser + 3040; // to the bill window that started the export
 
 } // namespace Msg
