@@ -17,6 +17,7 @@
 #include "skin/CDateTimeCtrlEx.h"
 #include "skin/CEditBoxBmp.h"
 #include "skin/CListCtrlEx.h"
+#include "skin/CTransparentStatic.h"
 #include "skin/Fonts.h"
 #include "skin/Palette.h"
 #include "widgets/DialogControls.h"

@@ -15,6 +15,7 @@
 #include "skin/CDateTimeCtrlEx.h"
 #include "skin/CEditBoxBmp.h"
 #include "skin/CListCtrlEx.h"
+#include "skin/CTransparentStatic.h"
 #include "widgets/DialogControls.h"
 #include "widgets/MessageBoxDialog.h"
 #include "widgets/ProgressDialog.h"

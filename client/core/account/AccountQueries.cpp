@@ -9,13 +9,13 @@ namespace {
 
 struct DayNumbers {
     int year;
-    unsigned month;
-    unsigned day;
+    int month;
+    int day;
 };
 
 DayNumbers numbers(std::chrono::year_month_day day)
 {
-    return { int(day.year()), unsigned(day.month()), unsigned(day.day()) };
+    return { int(day.year()), int(unsigned(day.month())), int(unsigned(day.day())) };
 }
 
 template <typename... Args> std::string format(const char* pattern, Args... args)

@@ -164,7 +164,7 @@ std::vector<ChargeListing::DayAmount> ChargeListing::dailyAmounts() const
         return {};
     const int shown = std::min(count, kMaxChartDays);
     const sys_days first = sys_days(m_range.last) - days(shown - 1);
-    std::vector<DayAmount> result(std::size_t(shown));
+    std::vector<DayAmount> result(static_cast<std::size_t>(shown));
     for (int i = 0; i < shown; ++i)
         result[std::size_t(i)].day = year_month_day(first + days(i));
     for (const Row& r : m_rows) {

@@ -8,12 +8,12 @@ using View = ChargeListing::View;
 
 namespace {
 
-constexpr year_month_day day(int y, unsigned m, unsigned d)
+constexpr year_month_day ymd(int y, unsigned m, unsigned d)
 {
     return year_month_day(year(y), month(m), std::chrono::day(d));
 }
 
-const DateRange kJune { day(2013, 6, 16), day(2013, 6, 18) };
+const DateRange kJune { ymd(2013, 6, 16), ymd(2013, 6, 18) };
 
 // conferenceid, meetcall, meettime, processtime, times, charge, chargeyuan
 const std::string kConferences = "2013061721402201\r13800138000\r2013-06-17T21:40:22\r2013-06-17T22:10:05\r90\r1234\r"
@@ -85,10 +85,12 @@ TEST(ChargeListing, ShortOrOddRowsShowWhatTheyHaveAndCountAsNothing)
 {
     ChargeListing listing(ChargeKind::Conference);
     listing.load("2013061721402201\r13800138000\r\n\r\nx\ry\r2013-06-17\r\r\rabc\r", kJune);
-    ASSERT_EQ(listing.rowCount(), 2);
+    ASSERT_EQ(listing.rowCount(), 3);
     EXPECT_EQ(
         row(listing, 0, View::Query), (std::vector<std::string> { "2013061721402201", "13800138000", "", "", "0.00" }));
-    EXPECT_EQ(row(listing, 1, View::Filter), (std::vector<std::string> { "x", "y", "2013-06-17", "", "abc" }));
+    EXPECT_EQ(row(listing, 1, View::Query), (std::vector<std::string> { "", "", "", "", "0.00" }));
+    EXPECT_EQ(row(listing, 2, View::Filter), (std::vector<std::string> { "x", "y", "2013-06-17", "", "abc" }));
+    EXPECT_FALSE(listing.row(1).day.ok());
     EXPECT_EQ(listing.totals(listing.allRows()).amount, 0);
     EXPECT_EQ(ChargeListing::columnCount(ChargeKind::Sms), 3);
     EXPECT_EQ(listing.cell(0, 7, View::Query), "");
@@ -109,20 +111,20 @@ TEST(ChargeListing, EveryDayOfTheRangeGetsItsAmountsDaysOutsideItNone)
     listing.load(kConferences + "\nz\r1\r2013-07-01T00:00:00\r\r\r999\r", kJune);
     const std::vector<ChargeListing::DayAmount> days = listing.dailyAmounts();
     ASSERT_EQ(days.size(), 3u);
-    EXPECT_EQ(days[0].day, day(2013, 6, 16));
+    EXPECT_EQ(days[0].day, ymd(2013, 6, 16));
     EXPECT_EQ(days[0].amount, 0);
     EXPECT_EQ(days[1].amount, 1234);
     EXPECT_EQ(days[2].amount, 455);
 
     ChargeListing huge(ChargeKind::Sms);
-    huge.load("1\r1900-01-01T00:00:00\r5\r\n2\r2013-06-18T00:00:00\r7\r", { day(1900, 1, 1), day(2013, 6, 18) });
+    huge.load("1\r1900-01-01T00:00:00\r5\r\n2\r2013-06-18T00:00:00\r7\r", { ymd(1900, 1, 1), ymd(2013, 6, 18) });
     const auto capped = huge.dailyAmounts();
     ASSERT_EQ(capped.size(), std::size_t(ChargeListing::kMaxChartDays));
-    EXPECT_EQ(capped.back().day, day(2013, 6, 18));
+    EXPECT_EQ(capped.back().day, ymd(2013, 6, 18));
     EXPECT_EQ(capped.back().amount, 7);
 
     ChargeListing backwards(ChargeKind::Sms);
-    backwards.load("", { day(2013, 6, 18), day(2013, 6, 1) });
+    backwards.load("", { ymd(2013, 6, 18), ymd(2013, 6, 1) });
     EXPECT_TRUE(backwards.dailyAmounts().empty());
 }
 
