@@ -7,6 +7,9 @@
 #include "account/ChargeTableModel.h"
 #include "account/DailyAmountChart.h"
 
+#include "core/account/AccountListReply.h"
+#include "core/service/AppEvent.h"
+#include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
 #include "core/session/SessionState.h"
 #include "skin/CButtonPNG.h"
@@ -22,6 +25,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +69,7 @@ private slots:
     void showingEmptiesTheListAndAnotherTabForgetsTheRows();
     void theRowsShownAreExportedForOtherPrograms();
     void withoutASignInNothingIsAsked();
+    void aFailedExchangeIsSaidAndAStrayReplyIsNotListed();
 
 private:
     void query(int mode, const QDate& from, const QDate& to)
@@ -278,6 +283,33 @@ void BillQueryWindowTest::withoutASignInNothingIsAsked()
     QTest::mouseClick(m_window->findChild<CButtonPNG*>(QStringLiteral("queryButton")), Qt::LeftButton);
     QCOMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("对不起，您还没有登录！") });
     QCOMPARE(ServiceCall::running(), 0);
+    QCOMPARE(rows(), 0);
+}
+
+void BillQueryWindowTest::aFailedExchangeIsSaidAndAStrayReplyIsNotListed()
+{
+    // Message charges arriving while the conference tab shows would land in the
+    // wrong columns: they are dropped.
+    AccountListReply stray;
+    stray.kind = ChargeKind::Sms;
+    stray.status = 0;
+    stray.resultText = "13911110001\r2013-06-17T18:00:00\r10\r";
+    stray.rows = 1;
+    QCoreApplication::postEvent(m_window.get(), new AppEvent(Msg::SmsChargesReady, 0, 0, stray));
+    QCoreApplication::processEvents();
+    QCOMPARE(rows(), 0);
+
+    // A service that cannot be reached is not an account without charges.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QByteArray port = QByteArray::number(closed.serverPort());
+    closed.close();
+    qputenv("CORVANA_WEB_PORT", port);
+    m_window = std::make_unique<BillQueryWindow>(*m_session, nullptr);
+    m_window->show();
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    query(BillQueryWindow::ConferenceCharges, daysAgo(60), QDate::currentDate());
+    QCOMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("网络连接已断开,请稍后重试。") });
     QCOMPARE(rows(), 0);
 }
 
