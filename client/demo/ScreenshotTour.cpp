@@ -1,5 +1,6 @@
 #include "demo/ScreenshotTour.h"
 
+#include "demo/AccountShots.h"
 #include "demo/AddressBookShots.h"
 #include "demo/BookingShots.h"
 #include "demo/ConferenceShots.h"
@@ -113,6 +114,7 @@ void ScreenshotTour::onMainShown()
         UpdaterShots::render(m_folder);
         SettingsShots::render(*m_mainWindow, m_folder);
         SmsShots::render(*m_mainWindow, m_folder);
+        AccountShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }

@@ -270,8 +270,8 @@ void MainWindow::createChildWindows()
     m_addressBookWindow = new AddressBookWindow(m_session, this);
     m_addressBookWindow->setPartner(m_contactsPanel);
     m_addressBookWindow->setSynchronise([this] { m_addressBookLoader->Synchronise(); });
-    m_recordingWindow = new RecordingWindow(this);
-    m_billQueryWindow = new BillQueryWindow(this);
+    m_recordingWindow = new RecordingWindow(m_session, this);
+    m_billQueryWindow = new BillQueryWindow(m_session, this);
 
     m_side.set(SideWindows::Workspace, m_workspace);
     m_side.set(SideWindows::AddressBook, m_addressBookWindow);

@@ -68,6 +68,7 @@ inline constexpr int ContactsExported = WmUser + 3007; // to the window that sta
 inline constexpr int ContactsImported = WmUser + 3008; // to the window that started the import
 inline constexpr int ConferenceControlReplied = WmUser + 3009; // to the instant page
 inline constexpr int ParticipantsImported = WmUser + 3010; // to the page that imported them
-inline constexpr int AccountSettingReplied = WmUser + 3030; // to the settings dialog that asked
+inline constexpr int AccountSettingReplied = WmUser + 3011; // to the settings dialog that asked
+inline constexpr int ChargesExported = WmUser + 3012; // to the bill window that started the export
 
 } // namespace Msg
