@@ -7,6 +7,7 @@
 // Each benchmark checks the rows the list shows. The window renders offscreen unless
 // QT_QPA_PLATFORM says otherwise.
 
+#include "QtBenchMain.h"
 #include "ValueLines.h"
 
 #include "account/BillQueryWindow.h"
@@ -88,6 +89,7 @@ struct Scene {
 std::unique_ptr<Scene>& sceneHolder()
 {
     static std::unique_ptr<Scene> scene;
+    [[maybe_unused]] static const bool released = corvana::bench::releaseBeforeQuit([] { scene.reset(); });
     return scene;
 }
 
@@ -136,21 +138,3 @@ BENCHMARK(BM_BillsFilterKeystroke10k)->Unit(benchmark::kMillisecond)->MinTime(0.
     && addValueLine({ "bills_filter_keystroke_10k_ms", "BM_BillsFilterKeystroke10k", Clock::Cpu });
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-
-    corvana::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    sceneHolder().reset();
-
-    corvana::bench::printValueLines(reporter);
-    return 0;
-}
