@@ -73,6 +73,169 @@
         <source>详单查询</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议详单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信详单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对不起，您还没有登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 文件(*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel 工作簿(*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件导出失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1 条记录，费用合计 %2 元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共 %1 条记录，会议时长 %2 分钟，费用合计 %3 元</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingListModel</name>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingLook</name>
+    <message>
+        <source>预约会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingResult</name>
+    <message>
+        <source>没有收到服务的答复，请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议修改成功，请在预约时间等待会议呼叫！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议成功，请在预约时间等待会议呼叫！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingSend</name>
+    <message>
+        <source>预约会议的时间不能小于当前时间！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议的时间不能大于当前时间之后一个月！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持人号码不能为空！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>至少有一个参会人员！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChargeTableModel</name>
+    <message>
+        <source>手机号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>费用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议费用</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConferenceJobs</name>
@@ -419,6 +582,17 @@
     </message>
     <message>
         <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DailyAmountChart</name>
+    <message>
+        <source>每日费用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最高 %1 元</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -885,6 +1059,22 @@
         <source>有新版本程序，现在升级吗？</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>账号设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>账户转账</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请通过软件包管理器升级 Corvana。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MeetingListDelegate</name>
@@ -897,6 +1087,25 @@
     <name>MeetingListing</name>
     <message>
         <source>(无主题)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeetingSettingsDialog</name>
+    <message>
+        <source>会议设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持人号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议设置成功！</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -961,9 +1170,135 @@
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>修改密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原始密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新设密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确认密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入原密码！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入新密码！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两次输入的密码不一致！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>密码修改成功！请用新密码重新登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrivateProfile</name>
     <message>
         <source>无法创建文件夹 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialog</name>
+    <message>
+        <source>账号设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其它</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>身份证</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>护照</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>军官证</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>户口本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>营业执照</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证件类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性    别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证件号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子邮件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>邮    编</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>街    道</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>城    市</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>省    份</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>国    家</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备    注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帐号资料保存成功！</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -987,9 +1322,64 @@
     </message>
 </context>
 <context>
+    <name>RecordingTableModel</name>
+    <message>
+        <source>双击试听录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音试听</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>录音文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordingWindow</name>
     <message>
         <source>录音试听</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对不起，您还没有登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1017,6 +1407,238 @@
     </message>
     <message>
         <source>挂断</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScheduledMeetingPage</name>
+    <message>
+        <source>会议主题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加参会人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入参会人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信通知</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动追呼</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议录音</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部禁言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑会议</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预约时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参会人员</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总人数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话号码格式有误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件导入失败，请检查文件是否存在或已被其它程序打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对不起，您还没有登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帐    号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsJobs</name>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsPage</name>
+    <message>
+        <source>定时发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信签名加短信内容的总长度不能超过250字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信长度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导入XLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发  送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接收者(接收者之间用逗号,分隔符)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>共%1字，按%2条短信计费，接收者%3个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子表格(*.xls *.xlsx *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信内容不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系人不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>定时发送短信的时间必须大于当前时间之后 5 分钟，请修改！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>您发送的短信加上签名的长度超过 250 个字符，请修改后重新发送！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsRecipientImportJob</name>
+    <message>
+        <source>正在导入数据(%1)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsSendJob</name>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信已经发送！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsSignatureDialog</name>
+    <message>
+        <source>设置短信签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短 信 签 名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>短信签名设置成功！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>账户转账</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入帐号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>转账金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>转账成功!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入的金额有误!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
