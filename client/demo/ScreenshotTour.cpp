@@ -3,6 +3,7 @@
 #include "demo/AddressBookShots.h"
 #include "demo/BookingShots.h"
 #include "demo/ConferenceShots.h"
+#include "demo/MeetingListShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
 #include "demo/SettingsShots.h"
@@ -113,6 +114,7 @@ void ScreenshotTour::onMainShown()
         UpdaterShots::render(m_folder);
         SettingsShots::render(*m_mainWindow, m_folder);
         SmsShots::render(*m_mainWindow, m_folder);
+        MeetingListShots::render(*m_mainWindow, m_folder);
     }
     finish();
 }
