@@ -55,7 +55,7 @@ RoomInfoPage::RoomInfoPage(SessionState& session, QWidget* parent)
     passwords->addWidget(m_hostPassword, 0, 0);
     passwords->addWidget(m_participantPassword, 1, 0);
     passwords->addWidget(m_resetButton, 0, 1, 2, 1, Qt::AlignVCenter);
-    passwords->setColumnStretch(0, 1);
+    passwords->setColumnStretch(2, 1);
 
     auto* dialInTitle = dialogControls::label(tr("拨入号码"), QStringLiteral("dialInTitle"), this);
     dialInTitle->setFont(skin::Fonts::ui(15, QFont::Bold));
@@ -74,7 +74,7 @@ RoomInfoPage::RoomInfoPage(SessionState& session, QWidget* parent)
         dialIn->addWidget(caption, i, 0);
         dialIn->addWidget(number, i, 1);
     }
-    dialIn->setColumnStretch(1, 1);
+    dialIn->setColumnStretch(2, 1);
     auto* hint = dialogControls::label(
         tr("参会人拨打以上任一号码，按提示输入参会人密码即可加入会议。"), QStringLiteral("dialInHint"), this);
     hint->setTextColor(skin::palette::TextMuted);
@@ -90,6 +90,8 @@ RoomInfoPage::RoomInfoPage(SessionState& session, QWidget* parent)
     page->addLayout(dialIn);
     page->addWidget(hint);
     page->addStretch(1);
+    for (auto* label : findChildren<CTransparentStatic*>())
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     connect(m_resetButton, &CButtonPNG::clicked, this, &RoomInfoPage::resetPasswords);
     showRoom();
