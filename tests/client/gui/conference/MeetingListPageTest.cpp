@@ -8,6 +8,7 @@
 #include "conference/PastMeetingsModel.h"
 
 #include "core/conference/ConferenceListDecoder.h"
+#include "core/conference/PastMeetingsJob.h"
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
@@ -41,6 +42,7 @@ private slots:
     void instantStartsAgainTheConferenceTheRowShows();
     void bookingAgainOpensTheConferenceTheRowShowsWithoutItsId();
     void nothingIsLoadedWithoutSignIn();
+    void aFailedLoadKeepsTheListAnEmptyOneEmptiesIt();
 
 private:
     MeetingListPage* page() const { return m_workspace->meetingListPage(); }
@@ -230,6 +232,29 @@ void MeetingListPageTest::nothingIsLoadedWithoutSignIn()
     QVERIFY(ServiceCall::waitForAll(std::chrono::seconds(5)));
     QCoreApplication::processEvents();
     QCOMPARE(model()->rowCount(), 0);
+}
+
+void MeetingListPageTest::aFailedLoadKeepsTheListAnEmptyOneEmptiesIt()
+{
+    openTab();
+    const int all = model()->rowCount();
+    PastMeetingsReply failed;
+    failed.status = -1;
+    MessageBoxDialog::setNextAnswer(MessageBoxDialog::Ok);
+    QCoreApplication::postEvent(page(), new AppEvent(Msg::MeetingListLoaded, 0, 0, failed));
+    QTRY_COMPARE(MessageBoxDialog::answeredTexts(), QStringList { QStringLiteral("网络连接已断开,请稍后重试。") });
+    QCOMPARE(model()->rowCount(), all);
+    QCOMPARE(page()->table().count(), all);
+
+    PastMeetingsReply none;
+    none.status = 0;
+    QCoreApplication::postEvent(page(), new AppEvent(Msg::MeetingListLoaded, 0, 0, none));
+    QTRY_COMPARE(model()->rowCount(), 0);
+    // Nothing left to start again.
+    postAppEvent(m_workspace.get(), Msg::RestartAsInstant, 0, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_workspace->page(), Page::MeetingList);
+    QCOMPARE(MessageBoxDialog::answeredTexts().size(), 1);
 }
 
 QTEST_MAIN(MeetingListPageTest)
