@@ -1,6 +1,8 @@
 #include "conference/ConferenceWorkspace.h"
 
 #include "conference/InstantMeetingPage.h"
+#include "conference/MeetingListPage.h"
+#include "conference/RoomInfoPage.h"
 #include "conference/ScheduledMeetingPage.h"
 
 #include "core/addressbook/ContactSelectionTarget.h"
@@ -73,6 +75,11 @@ ConferenceWorkspace::ConferenceWorkspace(SessionState& session, QWidget* mainWin
     setPage(Page::Booking, m_bookingPage);
     connect(m_bookingPage, &ScheduledMeetingPage::bookedConferencesChanged, this,
         &ConferenceWorkspace::bookedConferencesChanged);
+    m_meetingListPage = new MeetingListPage(session);
+    m_meetingListPage->setMessageTarget(this);
+    setPage(Page::MeetingList, m_meetingListPage);
+    m_roomInfoPage = new RoomInfoPage(session);
+    setPage(Page::RoomInfo, m_roomInfoPage);
     showPage(Page::Instant);
 }
 
@@ -84,6 +91,16 @@ InstantMeetingPage* ConferenceWorkspace::instantPage() const
 ScheduledMeetingPage* ConferenceWorkspace::bookingPage() const
 {
     return m_bookingPage;
+}
+
+MeetingListPage* ConferenceWorkspace::meetingListPage() const
+{
+    return m_meetingListPage;
+}
+
+RoomInfoPage* ConferenceWorkspace::roomInfoPage() const
+{
+    return m_roomInfoPage;
 }
 
 void ConferenceWorkspace::setPage(Page which, QWidget* page)
@@ -113,8 +130,16 @@ void ConferenceWorkspace::clickTab(Page which)
         ShowSmsPage();
         break;
     case Page::MeetingList:
+        showPage(which);
+        if (m_meetingListPage) {
+            m_meetingListPage->clearFilter();
+            m_meetingListPage->LoadPastMeetings();
+        }
+        break;
     case Page::RoomInfo:
         showPage(which);
+        if (m_roomInfoPage)
+            m_roomInfoPage->LoadRoomInfo();
         break;
     }
 }
@@ -203,6 +228,26 @@ void ConferenceWorkspace::showPage(Page which)
         m_tabs[std::size_t(i)]->setNormalPicIndex(i == int(which) ? 1 : 0);
 }
 
+void ConferenceWorkspace::restartPast(int index)
+{
+    const ConferenceRecord* past = m_meetingListPage ? m_meetingListPage->table().at(index) : nullptr;
+    if (!past)
+        return;
+    // A copy: the instant page keeps it while a load may replace the table.
+    const ConferenceRecord record = *past;
+    OpenInstant(&record);
+}
+
+void ConferenceWorkspace::bookPastAgain(int index)
+{
+    const ConferenceRecord* past = m_meetingListPage ? m_meetingListPage->table().at(index) : nullptr;
+    if (!past)
+        return;
+    ConferenceRecord record = *past;
+    record.conferenceId.clear();
+    OpenBooking(&record);
+}
+
 void ConferenceWorkspace::forwardContacts(int parent, int index)
 {
     for (Page which : { Page::Instant, Page::Sms, Page::Booking }) {
@@ -225,6 +270,12 @@ bool ConferenceWorkspace::event(QEvent* event)
     switch (message) {
     case Msg::ContactRowDoubleClicked:
         forwardContacts(int(appEvent->lParam()), int(appEvent->wParam()));
+        return true;
+    case Msg::RestartAsInstant:
+        restartPast(int(appEvent->lParam()));
+        return true;
+    case Msg::BookAgain:
+        bookPastAgain(int(appEvent->lParam()));
         return true;
     case Msg::BookingResult:
         to = Page::Booking;

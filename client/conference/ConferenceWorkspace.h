@@ -10,7 +10,9 @@
 
 class CButtonPNG;
 class InstantMeetingPage;
+class MeetingListPage;
 class QStackedWidget;
+class RoomInfoPage;
 class ScheduledMeetingPage;
 class SessionState;
 
@@ -20,8 +22,10 @@ class SessionState;
 // conference to show and forwards the contacts the user picks (WM_USER+12), which go
 // to the first page showing of instant, SMS and scheduled. The pages' worker results
 // are relayed to them: WM_USER+70 to the scheduled page, +71 to +74 to the instant
-// page, +80 and +81 to the SMS page. A page another area builds (the SMS page) is
-// handed over by the shell with setPage().
+// page, +80 and +81 to the SMS page. The meeting-list page's WM_USER+61 and +62
+// start one of its past conferences again, at once on the instant page or as a new
+// booking. A page another area builds (the SMS page) is handed over by the shell
+// with setPage().
 class ConferenceWorkspace : public SideWindow {
     Q_OBJECT
 public:
@@ -64,6 +68,8 @@ public:
     int panelIndex() const { return m_panelIndex; }
     InstantMeetingPage* instantPage() const;
     ScheduledMeetingPage* bookingPage() const;
+    MeetingListPage* meetingListPage() const;
+    RoomInfoPage* roomInfoPage() const;
 
 signals:
     // A conference started or ended on the instant page.
@@ -85,12 +91,17 @@ private:
     void showPage(Page which);
     // The contacts chosen in the panel: to the first page showing that takes them.
     void forwardContacts(int parent, int index);
+    // A past conference of the meeting-list page's table, started again.
+    void restartPast(int index);
+    void bookPastAgain(int index);
 
     std::array<CButtonPNG*, kPageCount> m_tabs {};
     std::array<QWidget*, kPageCount> m_pages {};
     QStackedWidget* m_frame;
     QPointer<InstantMeetingPage> m_instantPage;
     QPointer<ScheduledMeetingPage> m_bookingPage;
+    QPointer<MeetingListPage> m_meetingListPage;
+    QPointer<RoomInfoPage> m_roomInfoPage;
     Page m_page = Page::Instant;
     std::optional<ConferenceRecord> m_record;
     int m_panelMode = 0;

@@ -4,6 +4,7 @@
 #include "demo/AddressBookShots.h"
 #include "demo/BookingShots.h"
 #include "demo/ConferenceShots.h"
+#include "demo/MeetingListShots.h"
 #include "demo/Photographs.h"
 #include "demo/ScreenshotGallery.h"
 #include "demo/SettingsShots.h"
@@ -111,6 +112,7 @@ void ScreenshotTour::onMainShown()
         AddressBookShots::render(*m_mainWindow, m_folder);
         ConferenceShots::render(*m_mainWindow, m_folder);
         BookingShots::render(*m_mainWindow, m_folder);
+        MeetingListShots::render(*m_mainWindow, m_folder);
         UpdaterShots::render(m_folder);
         SettingsShots::render(*m_mainWindow, m_folder);
         SmsShots::render(*m_mainWindow, m_folder);

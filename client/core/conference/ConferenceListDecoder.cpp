@@ -70,3 +70,20 @@ std::vector<ConferenceRecord> ConferenceListDecoder::booked(const std::string& r
         r.state = ConferenceRecord::NotStartedOrBooked;
     });
 }
+
+std::vector<ConferenceRecord> ConferenceListDecoder::past(const std::string& resultText)
+{
+    return decodeRows(resultText, [](const Fields& f, ConferenceRecord& r) {
+        text(f, 0, r.meetingTime);
+        text(f, 1, r.topic);
+        text(f, 2, r.hostNumber);
+        text(f, 3, r.phones);
+        text(f, 4, r.names);
+        number(f, 5, r.smsNotice);
+        number(f, 6, r.recording);
+        number(f, 7, r.muteAll);
+        number(f, 8, r.autoRecall);
+        number(f, 9, r.spareNumber);
+        r.state = ConferenceRecord::Past;
+    });
+}

@@ -13,4 +13,6 @@ public:
     static std::vector<ConferenceRecord> running(const std::string& resultText);
     // GetSubscribeCurrentConference: state 0.
     static std::vector<ConferenceRecord> booked(const std::string& resultText);
+    // GetPastConference: state 2, no id.
+    static std::vector<ConferenceRecord> past(const std::string& resultText);
 };
