@@ -1084,6 +1084,21 @@
     </message>
 </context>
 <context>
+    <name>MeetingListPage</name>
+    <message>
+        <source>会议主题、时间、主持号码或参会号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeetingListing</name>
     <message>
         <source>(无主题)</source>
@@ -1201,6 +1216,33 @@
     </message>
     <message>
         <source>密码修改成功！请用新密码重新登录！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PastMeetingsModel</name>
+    <message>
+        <source>即时  预约</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议主题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>会议时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新发起</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1380,6 +1422,57 @@
     </message>
     <message>
         <source>网络连接已断开,请稍后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RoomInfoPage</name>
+    <message>
+        <source>我的会议室</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拨入号码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全国统一接入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>免费电话接入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本地接入一：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本地接入二：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参会人拨打以上任一号码，按提示输入参会人密码即可加入会议。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对不起，还没有设置会议密码，请单机右边的“重设密码”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主持人密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参会人密码：</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
