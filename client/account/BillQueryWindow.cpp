@@ -11,6 +11,7 @@
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
+#include "core/service/UnderProgress.h"
 #include "core/session/SessionState.h"
 #include "skin/Artwork.h"
 #include "skin/CButtonPNG.h"
@@ -38,25 +39,6 @@ constexpr int kPickerWidth = 124;
 constexpr int kSearchWidth = 150;
 constexpr const char* kTabNames[] = { "conferenceTab", "smsTab" };
 
-// The worker's end closes the wait dialog, whatever the reply.
-template <typename Job> auto underProgress(Job job)
-{
-    return [job = std::move(job)](CCvService& service, const Credentials& who, ProgressReporter& progress) {
-        auto reply = job(service, who);
-        progress.finish(-1, -1);
-        return reply;
-    };
-}
-
-CDateTimeCtrlEx* datePicker(const QString& objectName, QWidget* parent)
-{
-    auto* picker = new CDateTimeCtrlEx(parent);
-    picker->setObjectName(objectName);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    picker->setFixedWidth(kPickerWidth);
-    return picker;
-}
-
 QString yuan(std::int64_t hundredths)
 {
     return QString::fromStdString(ChargeListing::yuanText(hundredths));
@@ -69,8 +51,8 @@ BillQueryWindow::BillQueryWindow(SessionState& session, QWidget* mainWindow)
     , m_session(session)
     , m_calls(new ServiceCall(session, this))
     , m_model(new ChargeTableModel(this))
-    , m_startPicker(datePicker(QStringLiteral("startPicker"), this))
-    , m_endPicker(datePicker(QStringLiteral("endPicker"), this))
+    , m_startPicker(dialogControls::datePicker(QStringLiteral("startPicker"), this))
+    , m_endPicker(dialogControls::datePicker(QStringLiteral("endPicker"), this))
     , m_queryButton(dialogControls::primaryButton(tr("查询"), QStringLiteral("queryButton"), this))
     , m_searchBox(new CEditBoxBmp(this))
     , m_list(new CListCtrlEx(this))
@@ -79,6 +61,8 @@ BillQueryWindow::BillQueryWindow(SessionState& session, QWidget* mainWindow)
     , m_chart(new DailyAmountChart(this))
 {
     setObjectName(QStringLiteral("billQueryWindow"));
+    m_startPicker->setFixedWidth(kPickerWidth);
+    m_endPicker->setFixedWidth(kPickerWidth);
 
     const QString tabTexts[] = { tr("会议详单"), tr("短信详单") };
     auto* tabs = new QHBoxLayout;

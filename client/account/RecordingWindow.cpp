@@ -9,6 +9,7 @@
 #include "core/service/AppEvent.h"
 #include "core/service/MessageIds.h"
 #include "core/service/ServiceCall.h"
+#include "core/service/UnderProgress.h"
 #include "core/session/SessionState.h"
 #include "skin/Artwork.h"
 #include "skin/CButtonPNG.h"
@@ -32,25 +33,6 @@ constexpr int kRowHeight = 20;
 constexpr int kPickerWidth = 124;
 constexpr int kSearchWidth = 150;
 
-// The worker's end closes the wait dialog, whatever the reply.
-template <typename Job> auto underProgress(Job job)
-{
-    return [job = std::move(job)](CCvService& service, const Credentials& who, ProgressReporter& progress) {
-        auto reply = job(service, who);
-        progress.finish(-1, -1);
-        return reply;
-    };
-}
-
-CDateTimeCtrlEx* datePicker(const QString& objectName, QWidget* parent)
-{
-    auto* picker = new CDateTimeCtrlEx(parent);
-    picker->setObjectName(objectName);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    picker->setFixedWidth(kPickerWidth);
-    return picker;
-}
-
 // The address comes from the service and goes to whatever the desktop opens it
 // with, so only addresses a media player streams from are handed on: never a
 // local file or program.
@@ -69,13 +51,15 @@ RecordingWindow::RecordingWindow(SessionState& session, QWidget* mainWindow)
     , m_calls(new ServiceCall(session, this))
     , m_model(new RecordingTableModel(this))
     , m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); })
-    , m_startPicker(datePicker(QStringLiteral("startPicker"), this))
-    , m_endPicker(datePicker(QStringLiteral("endPicker"), this))
+    , m_startPicker(dialogControls::datePicker(QStringLiteral("startPicker"), this))
+    , m_endPicker(dialogControls::datePicker(QStringLiteral("endPicker"), this))
     , m_queryButton(dialogControls::primaryButton(tr("查询"), QStringLiteral("queryButton"), this))
     , m_searchBox(new CEditBoxBmp(this))
     , m_list(new CListCtrlEx(this))
 {
     setObjectName(QStringLiteral("recordingWindow"));
+    m_startPicker->setFixedWidth(kPickerWidth);
+    m_endPicker->setFixedWidth(kPickerWidth);
 
     const DateRange range = accountQueries::recordingDefaultRange(accountDates::toDay(QDate::currentDate()));
     m_endPicker->setDate(accountDates::toDate(range.last));

@@ -3,6 +3,7 @@
 #include "skin/Artwork.h"
 #include "skin/CButtonCR.h"
 #include "skin/CButtonPNG.h"
+#include "skin/CDateTimeCtrlEx.h"
 #include "skin/CEditBoxEx.h"
 #include "skin/CTransparentStatic.h"
 #include "skin/Fonts.h"
@@ -85,6 +86,14 @@ CButtonCR* radioBox(const QString& text, const QString& objectName, QWidget* par
     made->setPictures(QString::fromLatin1(skin::names::RadioOff), QString::fromLatin1(skin::names::RadioOn));
     made->setRadioLike(true);
     return made;
+}
+
+CDateTimeCtrlEx* datePicker(const QString& objectName, QWidget* parent)
+{
+    auto* picker = new CDateTimeCtrlEx(parent);
+    picker->setObjectName(objectName);
+    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    return picker;
 }
 
 } // namespace dialogControls

@@ -4,6 +4,7 @@
 
 class CButtonCR;
 class CButtonPNG;
+class CDateTimeCtrlEx;
 class CEditBoxEx;
 class CTransparentStatic;
 class QWidget;
@@ -18,5 +19,7 @@ CEditBoxEx* edit(const QString& objectName, QWidget* parent);
 CTransparentStatic* label(const QString& text, const QString& objectName, QWidget* parent);
 CButtonCR* checkBox(const QString& text, const QString& objectName, QWidget* parent);
 CButtonCR* radioBox(const QString& text, const QString& objectName, QWidget* parent);
+// A date picker that shows and takes "yyyy-MM-dd", the form the service's queries use.
+CDateTimeCtrlEx* datePicker(const QString& objectName, QWidget* parent);
 
 } // namespace dialogControls

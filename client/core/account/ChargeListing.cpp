@@ -1,5 +1,7 @@
 #include "core/account/ChargeListing.h"
 
+#include "core/account/RawRowFilter.h"
+
 #include "core/service/ResultText.h"
 
 #include <algorithm>
@@ -126,22 +128,12 @@ std::string ChargeListing::cell(int rowIndex, int column, View view) const
 
 std::vector<int> ChargeListing::allRows() const
 {
-    std::vector<int> rows(m_rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = int(i);
-    return rows;
+    return rawRowFilter::allRows(m_rows);
 }
 
 std::vector<int> ChargeListing::rowsHolding(std::string_view filter) const
 {
-    if (filter.empty())
-        return allRows();
-    std::vector<int> rows;
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (std::string_view(m_rows[i].text).find(filter) != std::string_view::npos)
-            rows.push_back(int(i));
-    }
-    return rows;
+    return rawRowFilter::rowsHolding(m_rows, filter);
 }
 
 ChargeListing::Totals ChargeListing::totals(const std::vector<int>& rows) const

@@ -1,5 +1,7 @@
 #include "core/account/RecordingListing.h"
 
+#include "core/account/RawRowFilter.h"
+
 #include "core/account/ChargeListing.h"
 #include "core/service/ResultText.h"
 
@@ -52,20 +54,10 @@ std::string RecordingListing::cell(int rowIndex, int column) const
 
 std::vector<int> RecordingListing::allRows() const
 {
-    std::vector<int> rows(m_rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = int(i);
-    return rows;
+    return rawRowFilter::allRows(m_rows);
 }
 
 std::vector<int> RecordingListing::rowsHolding(std::string_view filter) const
 {
-    if (filter.empty())
-        return allRows();
-    std::vector<int> rows;
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (std::string_view(m_rows[i].text).find(filter) != std::string_view::npos)
-            rows.push_back(int(i));
-    }
-    return rows;
+    return rawRowFilter::rowsHolding(m_rows, filter);
 }
