@@ -1,6 +1,7 @@
 #include "demo/AccountShots.h"
 
 #include "demo/Photographs.h"
+#include "demo/TourPace.h"
 #include "shell/MainWindow.h"
 
 #include "account/BillQueryWindow.h"
@@ -18,16 +19,10 @@
 namespace {
 
 using namespace std::chrono_literals;
+using tourPace::let;
 
 // The demo account's conferences go back eight weeks.
 constexpr int kDaysShown = 60;
-
-void let(std::chrono::milliseconds time)
-{
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Asks for the range and waits until its rows are listed (or the limit passes).
 template <typename Window> void queryLastMonths(Window& window)

@@ -1,6 +1,7 @@
 #include "demo/BookingShots.h"
 
 #include "demo/Photographs.h"
+#include "demo/TourPace.h"
 #include "shell/MainWindow.h"
 
 #include "conference/ConferenceWorkspace.h"
@@ -22,19 +23,8 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-void let(std::chrono::milliseconds time)
-{
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-template <typename Ready> void letUntil(Ready ready, std::chrono::milliseconds limit)
-{
-    for (auto waited = 0ms; waited < limit && !ready(); waited += 100ms)
-        let(100ms);
-}
+using tourPace::let;
+using tourPace::letUntil;
 
 void type(ScheduledMeetingPage& page, const char* editName, const QString& text)
 {

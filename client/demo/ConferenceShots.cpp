@@ -1,6 +1,7 @@
 #include "demo/ConferenceShots.h"
 
 #include "demo/Photographs.h"
+#include "demo/TourPace.h"
 #include "shell/MainWindow.h"
 
 #include "conference/ConferenceWorkspace.h"
@@ -17,21 +18,8 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// Lets the page's connections and the simulated calls move on for a while.
-void let(std::chrono::milliseconds time)
-{
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Waits until ready() holds or the limit passes.
-template <typename Ready> void letUntil(Ready ready, std::chrono::milliseconds limit)
-{
-    for (auto waited = 0ms; waited < limit && !ready(); waited += 100ms)
-        let(100ms);
-}
+using tourPace::let;
+using tourPace::letUntil;
 
 void type(InstantMeetingPage& page, const char* editName, const QString& text)
 {
