@@ -140,13 +140,14 @@ SoapEndpoint::SoapEndpoint(const OperationTable& operations, std::string namespa
 {
 }
 
-bool SoapEndpoint::changesState(const std::string& operation)
+bool SoapEndpoint::refusesRepeats(const std::string& operation)
 {
     for (const char* prefix : { "Get", "get", "Query" }) {
         if (operation.rfind(prefix, 0) == 0)
             return false;
     }
-    return operation != "UserClientLogin" && operation != "CheckOrUpdatePCClientVersion";
+    return operation != "UserClientLogin" && operation != "CheckOrUpdatePCClientVersion"
+        && operation != "ConferenceControl";
 }
 
 void SoapEndpoint::install(httplib::Server& server)
@@ -222,7 +223,7 @@ SoapEndpoint::Answer SoapEndpoint::answer(
             if (status != kOk)
                 return refuse(status);
             m_throttle.succeeded(account, caller.address, now);
-            if (changesState(operationName)
+            if (refusesRepeats(operationName)
                 && !m_replays.firstTime(account, timetext::parseStamp(stamp).value_or(0), body, std::time(nullptr)))
                 return refuse(kRepeatedRequest);
             request.regphoneid = account;

@@ -46,9 +46,11 @@ public:
     // The whole exchange without HTTP, for the handler and for tests.
     Answer answer(const std::string& body, const std::string& soapAction, const Caller& caller) const;
 
-    // Listing, lookups and sign-in may be sent again as they are; everything else
-    // changes something.
-    static bool changesState(const std::string& operation);
+    // Whether a second identical signed call is refused: listing, lookups and sign-in
+    // may be sent again as they are. So may the commands of a running conference: a
+    // toggle clicked twice within the second a time stamp lasts is one identical
+    // request sent twice on purpose, and a repeat acts on a live call only.
+    static bool refusesRepeats(const std::string& operation);
 
 private:
     void serve(const httplib::Request& request, httplib::Response& response) const;

@@ -147,10 +147,12 @@ TEST(ReplayTest, ARepeatedStateChangingRequestIsRefusedAndReadsStayRepeatable)
     EXPECT_EQ(once.body, twice.body);
     EXPECT_NE(twice.body.find("587.00"), std::string::npos) << twice.body;
 
-    EXPECT_TRUE(SoapEndpoint::changesState("TransferAccount"));
-    EXPECT_TRUE(SoapEndpoint::changesState("ClientAddressNew"));
-    EXPECT_FALSE(SoapEndpoint::changesState("QueryClientAddress"));
-    EXPECT_FALSE(SoapEndpoint::changesState("UserClientLogin"));
+    EXPECT_TRUE(SoapEndpoint::refusesRepeats("TransferAccount"));
+    EXPECT_TRUE(SoapEndpoint::refusesRepeats("ClientAddressNew"));
+    EXPECT_TRUE(SoapEndpoint::refusesRepeats("createConference"));
+    EXPECT_FALSE(SoapEndpoint::refusesRepeats("QueryClientAddress"));
+    EXPECT_FALSE(SoapEndpoint::refusesRepeats("UserClientLogin"));
+    EXPECT_FALSE(SoapEndpoint::refusesRepeats("ConferenceControl")) << "a toggle clicked twice";
 }
 
 TEST(SignatureThrottleTest, WaitsGrowAfterAFewFailuresUpToTheCap)
