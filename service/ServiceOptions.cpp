@@ -48,6 +48,7 @@ std::string ServiceOptions::usage()
            "  --fault NAME          none|drop|chunked|malformed|truncated|http500\n"
            "  --monitor-fault NAME  drop|split|merge|garbage (repeatable)\n"
            "  --fault-control       serve the fault switch (POST /_control/faults with the printed token)\n"
+           "  --allow-repeats       carry out a signed change sent twice (tests that repeat a call on purpose)\n"
            "  --public-url URL      how clients reach this service (default: the address a request came in on)\n"
            "  --request-timeout-ms N  time for a request's headers, and again for its body (default 10000)\n"
            "  --failure-delay-ms N  first wait after repeated failed signatures (default 1000)\n"
@@ -122,6 +123,8 @@ std::optional<ServiceOptions> ServiceOptions::parse(int argc, const char* const*
                 error = "unknown fault: " + v;
                 return std::nullopt;
             }
+        } else if (arg == "--allow-repeats") {
+            o.refuseRepeats = false;
         } else if (arg == "--fault-control") {
             o.faultControl = true;
         } else if (arg == "--public-url") {

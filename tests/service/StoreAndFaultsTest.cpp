@@ -208,7 +208,7 @@ TEST(ServiceOptionsTest, CommandLine)
     std::string error;
     const char* good[] = { "cvservice", "--http-port", "0", "--db", ":memory:", "--demo", "--seed", "7", "--fast",
         "--fault", "chunked", "--delay-ms", "20", "--stamp-window", "0", "--monitor-fault", "split", "--fault-control",
-        "--public-url", "http://conf.example.com:8080", "--request-timeout-ms", "250" };
+        "--public-url", "http://conf.example.com:8080", "--request-timeout-ms", "250", "--allow-repeats" };
     const auto options = ServiceOptions::parse(static_cast<int>(std::size(good)), good, error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->httpPort, 0);
@@ -221,6 +221,7 @@ TEST(ServiceOptionsTest, CommandLine)
     EXPECT_TRUE(options->faultControl);
     EXPECT_EQ(options->publicUrl, "http://conf.example.com:8080");
     EXPECT_EQ(options->requestTimeoutMs, 250);
+    EXPECT_FALSE(options->refuseRepeats);
 
     for (auto bad : { std::vector<const char*> { "cvservice", "--http-port", "70000" },
              std::vector<const char*> { "cvservice", "--http-port" },

@@ -8,6 +8,9 @@
 
 // A cvservice child process on free ports with an in-memory database and the demo
 // accounts, its fault switch on; the client library of this process is pointed at it.
+// It carries out a signed change sent twice: the windows' tests ask for a refusal
+// directly and then through the window, or start one conference after another within
+// the second a time stamp lasts. The service's own tests cover the refusal of repeats.
 class ServiceProcess {
 public:
     ~ServiceProcess() { stop(); }
@@ -19,7 +22,7 @@ public:
         m_process.setArguments(
             QStringList { QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"),
                 QStringLiteral("0"), QStringLiteral("--db"), QStringLiteral(":memory:"), QStringLiteral("--demo"),
-                QStringLiteral("--fast"), QStringLiteral("--fault-control") }
+                QStringLiteral("--fast"), QStringLiteral("--fault-control"), QStringLiteral("--allow-repeats") }
             + extra);
         m_process.start();
         if (!m_process.waitForStarted())
