@@ -1,6 +1,7 @@
 #include "ControlEndpoint.h"
 
 #include "Faults.h"
+#include "RandomToken.h"
 
 #include <httplib.h>
 #include <json/json.h>
@@ -24,33 +25,11 @@ std::string toText(const Json::Value& value)
     return Json::writeString(builder, value) + "\n";
 }
 
-// The form variant: delayMs=N&reply=NAME&monitor.split=on
-Json::Value fromForm(const httplib::Request& request)
-{
-    Json::Value out(Json::objectValue);
-    for (const auto& [name, value] : request.params) {
-        if (name == "delayMs") {
-            char* end = nullptr;
-            const long delay = std::strtol(value.c_str(), &end, 10);
-            out[name]
-                = (*end == '\0' && !value.empty()) ? Json::Value(static_cast<Json::Int64>(delay)) : Json::Value(value);
-        } else if (name == "reply") {
-            out[name] = value;
-        } else if (name.rfind("monitor.", 0) == 0) {
-            const bool on = value == "on" || value == "true" || value == "1";
-            const bool off = value == "off" || value == "false" || value == "0";
-            out["monitor"][name.substr(8)] = (on || off) ? Json::Value(on) : Json::Value(value);
-        } else {
-            out[name] = value;
-        }
-    }
-    return out;
-}
-
 } // namespace
 
-ControlEndpoint::ControlEndpoint(Faults& faults)
+ControlEndpoint::ControlEndpoint(Faults& faults, std::string token)
     : m_faults(faults)
+    , m_token(std::move(token))
 {
 }
 
@@ -68,19 +47,27 @@ void ControlEndpoint::install(httplib::Server& server)
             response.status = 403;
             return;
         }
-        Json::Value wanted;
-        if (request.get_header_value("Content-Type").find("json") != std::string::npos) {
-            Json::CharReaderBuilder builder;
-            std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-            std::string errors;
-            if (!reader->parse(request.body.data(), request.body.data() + request.body.size(), &wanted, &errors)) {
-                response.status = 400;
-                response.set_content(toText(Json::Value("bad JSON: " + errors)), "application/json");
-                return;
-            }
-        } else {
-            wanted = fromForm(request);
+        if (request.get_header_value("Content-Type").rfind("application/json", 0) != 0) {
+            response.status = 415;
+            response.set_content(toText(Json::Value("send the switches as application/json")), "application/json");
+            return;
         }
+        Json::Value wanted;
+        Json::CharReaderBuilder builder;
+        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+        std::string errors;
+        if (!reader->parse(request.body.data(), request.body.data() + request.body.size(), &wanted, &errors)) {
+            response.status = 400;
+            response.set_content(toText(Json::Value("bad JSON: " + errors)), "application/json");
+            return;
+        }
+        if (!wanted.isObject() || !wanted["token"].isString()
+            || !RandomToken::sameText(wanted["token"].asString(), m_token)) {
+            response.status = 403;
+            response.set_content(toText(Json::Value("the token is missing or wrong")), "application/json");
+            return;
+        }
+        wanted.removeMember("token");
         std::string error;
         if (!m_faults.apply(wanted, error)) {
             response.status = 400;

@@ -5,9 +5,13 @@
 #include "ControlEndpoint.h"
 #include "DemoData.h"
 #include "Faults.h"
+#include "GuardedHttpServer.h"
 #include "OperationTable.h"
+#include "RandomToken.h"
+#include "ReplayGuard.h"
 #include "ServiceContext.h"
 #include "SignatureCheck.h"
+#include "SignatureThrottle.h"
 #include "SoapEndpoint.h"
 #include "TimeText.h"
 #include "live/ConferenceHub.h"
@@ -33,6 +37,7 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -82,13 +87,33 @@ struct Service::Impl {
         , messaging(context)
         , chargeOps(context)
         , signatures([this](const std::string& phone) { return accounts.password(phone); }, options.stampWindowSeconds)
+        , throttle(throttleSettings(options))
+        , replays(options.stampWindowSeconds, options.refuseRepeats ? ReplayGuard::kCapacity : 0)
         , faults(options.faults)
-        , endpoint(table, namespaceUri, signatures, faults)
+        , endpoint(table, namespaceUri, signatures, throttle, replays, faults, options.publicUrl)
         , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion))
-        , control(faults)
+        , faultToken(options.faultToken.empty() ? RandomToken::make() : options.faultToken)
+        , control(faults, faultToken)
         , monitor(
-              hub, [this](const std::string& phone) { return passwordOrNothing(phone); }, monitorOptions(options))
+              hub, [this](const std::string& phone) { return passwordOrNothing(phone); },
+              monitorOptions(options, throttle))
+        , http(httpLimits(options))
     {
+    }
+
+    static GuardedHttpServer::Limits httpLimits(const ServiceOptions& options)
+    {
+        GuardedHttpServer::Limits limits;
+        limits.requestTimeout = std::chrono::milliseconds(options.requestTimeoutMs);
+        limits.maxBodyBytes = options.maxBodyBytes;
+        limits.workers = static_cast<std::size_t>(std::max(1, options.threads));
+        return limits;
+    }
+
+    static SignatureThrottle::Settings throttleSettings(const ServiceOptions& options)
+    {
+        return { options.freeFailures, std::chrono::milliseconds(options.failureDelayMs),
+            std::chrono::milliseconds(options.maxFailureDelayMs) };
     }
 
     // For the monitor server's thread: a store failure there refuses the sign-in.
@@ -101,13 +126,28 @@ struct Service::Impl {
         }
     }
 
-    static MonitorServer::Options monitorOptions(const ServiceOptions& options)
+    static MonitorServer::Options monitorOptions(const ServiceOptions& options, SignatureThrottle& throttle)
     {
         MonitorServer::Options m;
         m.address = options.bindAddress;
         m.port = static_cast<std::uint16_t>(options.monitorPort);
-        // A verify is a signed request like any other: the SOAP signatures' window holds.
+        // A verify is a signed request like any other: the SOAP signatures' window and
+        // their throttle hold.
         m.stampWindowSeconds = options.stampWindowSeconds;
+        m.verifyTimeout = std::chrono::milliseconds(options.requestTimeoutMs);
+        m.idleTimeout = std::chrono::milliseconds(options.monitorIdleMs);
+        m.maxPerAddress = options.monitorPerAddress;
+        m.maxPerAccount = options.monitorPerAccount;
+        m.mayTry = [&throttle](const std::string& account, const std::string& address) {
+            return throttle.wait(account, address, SignatureThrottle::Clock::now()).count() == 0;
+        };
+        m.tried = [&throttle](const std::string& account, const std::string& address, bool verified) {
+            const auto now = SignatureThrottle::Clock::now();
+            if (verified)
+                throttle.succeeded(account, address, now);
+            else
+                throttle.failed(account, address, now);
+        };
         return m;
     }
 
@@ -132,12 +172,15 @@ struct Service::Impl {
     MessagingOperations messaging;
     ChargeOperations chargeOps;
     SignatureCheck signatures;
+    SignatureThrottle throttle;
+    ReplayGuard replays;
     Faults faults;
     SoapEndpoint endpoint;
     WebPages web;
+    std::string faultToken;
     ControlEndpoint control;
     MonitorServer monitor;
-    httplib::Server http;
+    GuardedHttpServer http;
     std::thread listener;
     int httpPort = -1;
     int listenSocket = -1;
@@ -158,10 +201,8 @@ Service::Service(ServiceOptions options)
     d.chargeOps.install(d.table);
     d.endpoint.install(d.http);
     d.web.install(d.http);
-    d.control.install(d.http);
-    const int threads = d.options.threads;
-    d.http.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
-    d.http.set_payload_max_length(d.options.maxBodyBytes);
+    if (d.options.faultControl)
+        d.control.install(d.http);
     // The library's default also sets SO_REUSEPORT, which lets a second service bind
     // the same port and silently take half of the requests to its own store. The
     // socket is kept to widen its accept queue after binding (see start()).
@@ -170,8 +211,6 @@ Service::Service(ServiceOptions options)
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
         d.listenSocket = socket;
     });
-    d.http.set_read_timeout(10, 0);
-    d.http.set_write_timeout(10, 0);
     // Called on the hub's thread, which must not die of a store failure.
     d.hub.onEnded([&d](const LiveConference& live) {
         try {
@@ -247,6 +286,7 @@ void Service::stop()
     d.http.stop();
     if (d.listener.joinable())
         d.listener.join();
+    d.http.closeConnections();
     d.scheduler.stop();
     d.monitor.stop();
     d.hub.stop();
@@ -275,6 +315,11 @@ bool Service::demoSeeded() const
 Faults& Service::faults()
 {
     return m_impl->faults;
+}
+
+const std::string& Service::faultToken() const
+{
+    return m_impl->faultToken;
 }
 
 } // namespace cvservice

@@ -31,6 +31,8 @@ public:
     const std::string& namespaceUri() const;
     bool demoSeeded() const;
     Faults& faults();
+    // What a fault switch request must carry; served only with fault control on.
+    const std::string& faultToken() const;
 
 private:
     struct Impl;

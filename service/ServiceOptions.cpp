@@ -18,6 +18,16 @@ template <typename Number> bool toNumber(const std::string& text, Number& out, N
 
 } // namespace
 
+bool ServiceOptions::isPublicUrl(const std::string& url)
+{
+    constexpr std::string_view scheme = "http://";
+    if (url.size() <= scheme.size() || url.size() > 255 || url.compare(0, scheme.size(), scheme) != 0)
+        return false;
+    // A host and an optional port, nothing a reply could be made to say more with.
+    return url.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-:[]", scheme.size())
+        == std::string::npos;
+}
+
 std::string ServiceOptions::usage()
 {
     return "usage: cvservice [options]\n"
@@ -36,7 +46,14 @@ std::string ServiceOptions::usage()
            "  --minimum-version V   oldest client that may keep running (default 1000)\n"
            "  --delay-ms N          delay every SOAP reply\n"
            "  --fault NAME          none|drop|chunked|malformed|truncated|http500\n"
-           "  --monitor-fault NAME  drop|split|merge|garbage (repeatable)\n";
+           "  --monitor-fault NAME  drop|split|merge|garbage (repeatable)\n"
+           "  --fault-control       serve the fault switch (POST /_control/faults with the printed token)\n"
+           "  --allow-repeats       carry out a signed change sent twice (tests that repeat a call on purpose)\n"
+           "  --public-url URL      how clients reach this service (default: the address a request came in on)\n"
+           "  --request-timeout-ms N  time for a request's headers, and again for its body (default 10000)\n"
+           "  --failure-delay-ms N  first wait after repeated failed signatures (default 1000)\n"
+           "  --max-failure-delay-ms N  longest such wait (default 120000)\n"
+           "  --monitor-idle-ms N   close verified monitor connections that watch nothing (default 60000)\n";
 }
 
 std::optional<ServiceOptions> ServiceOptions::parse(int argc, const char* const* argv, std::string& error)
@@ -104,6 +121,27 @@ std::optional<ServiceOptions> ServiceOptions::parse(int argc, const char* const*
         } else if (arg == "--fault") {
             if (!value(v) || !HttpFaults::parseReply(v, o.faults.reply)) {
                 error = "unknown fault: " + v;
+                return std::nullopt;
+            }
+        } else if (arg == "--allow-repeats") {
+            o.refuseRepeats = false;
+        } else if (arg == "--fault-control") {
+            o.faultControl = true;
+        } else if (arg == "--public-url") {
+            if (!value(o.publicUrl))
+                return std::nullopt;
+            if (!isPublicUrl(o.publicUrl)) {
+                error = "bad public address (http://host[:port]): " + o.publicUrl;
+                return std::nullopt;
+            }
+        } else if (arg == "--request-timeout-ms" || arg == "--failure-delay-ms" || arg == "--max-failure-delay-ms"
+            || arg == "--monitor-idle-ms") {
+            int& target = arg == "--request-timeout-ms" ? o.requestTimeoutMs
+                : arg == "--failure-delay-ms"           ? o.failureDelayMs
+                : arg == "--max-failure-delay-ms"       ? o.maxFailureDelayMs
+                                                        : o.monitorIdleMs;
+            if (!value(v) || !toNumber(v, target, 1, 24 * 3600 * 1000)) {
+                error = "bad " + arg.substr(2) + ": " + v;
                 return std::nullopt;
             }
         } else if (arg == "--monitor-fault") {

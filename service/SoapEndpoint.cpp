@@ -3,9 +3,12 @@
 #include "ConnectionDropper.h"
 #include "Faults.h"
 #include "OperationTable.h"
+#include "ReplayGuard.h"
 #include "SignatureCheck.h"
+#include "SignatureThrottle.h"
 #include "SoapReply.h"
 #include "StatusCodes.h"
+#include "TimeText.h"
 #include "Utf8Text.h"
 
 #include <httplib.h>
@@ -26,7 +29,6 @@ namespace {
 
 constexpr const char* kSoapNamespace = "http://schemas.xmlsoap.org/soap/envelope/";
 constexpr const char* kContentType = "text/xml; charset=utf-8";
-constexpr const char* kHostCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-:[]";
 
 struct BadRequest {
     std::string message;
@@ -126,13 +128,26 @@ std::string unquote(std::string value)
 
 } // namespace
 
-SoapEndpoint::SoapEndpoint(
-    const OperationTable& operations, std::string namespaceUri, const SignatureCheck& signatures, Faults& faults)
+SoapEndpoint::SoapEndpoint(const OperationTable& operations, std::string namespaceUri, const SignatureCheck& signatures,
+    SignatureThrottle& throttle, ReplayGuard& replays, Faults& faults, std::string publicUrl)
     : m_operations(operations)
     , m_namespace(std::move(namespaceUri))
     , m_signatures(signatures)
+    , m_throttle(throttle)
+    , m_replays(replays)
     , m_faults(faults)
+    , m_publicUrl(std::move(publicUrl))
 {
+}
+
+bool SoapEndpoint::refusesRepeats(const std::string& operation)
+{
+    for (const char* prefix : { "Get", "get", "Query" }) {
+        if (operation.rfind(prefix, 0) == 0)
+            return false;
+    }
+    return operation != "UserClientLogin" && operation != "CheckOrUpdatePCClientVersion"
+        && operation != "ConferenceControl";
 }
 
 void SoapEndpoint::install(httplib::Server& server)
@@ -142,7 +157,7 @@ void SoapEndpoint::install(httplib::Server& server)
 }
 
 SoapEndpoint::Answer SoapEndpoint::answer(
-    const std::string& body, const std::string& soapAction, const std::string& baseUrl) const
+    const std::string& body, const std::string& soapAction, const Caller& caller) const
 {
     std::string operationName;
     try {
@@ -173,7 +188,7 @@ SoapEndpoint::Answer SoapEndpoint::answer(
 
         SoapRequest request;
         request.operation = operationName;
-        request.baseUrl = baseUrl;
+        request.baseUrl = caller.baseUrl;
         for (pugi::xml_node child = call.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element)
                 continue;
@@ -191,11 +206,26 @@ SoapEndpoint::Answer SoapEndpoint::answer(
         }
         if (operation->signing.kind == SigningSpec::Signed) {
             const std::string& account = request.text(operation->signing.accountElement);
-            const int status = m_signatures.verify(account, request.text(operation->signing.stampElement),
-                request.text(operation->signing.hashElement), std::time(nullptr));
-            if (status != kOk)
-                return { 200,
+            const std::string& stamp = request.text(operation->signing.stampElement);
+            auto refuse = [&](int status) {
+                return Answer { 200,
                     SoapReply::envelope(m_namespace, operationName, SoapReply::result(operationName, status)) };
+            };
+            const auto now = SignatureThrottle::Clock::now();
+            if (m_throttle.wait(account, caller.address, now).count() > 0)
+                return refuse(kTooManyFailures);
+            const int status
+                = m_signatures.verify(account, stamp, request.text(operation->signing.hashElement), std::time(nullptr));
+            if (status == kWrongPassword)
+                m_throttle.failed(account, caller.address, now);
+            else if (status == kUnknownAccount || status == kMalformedSignature)
+                m_throttle.failed({}, caller.address, now);
+            if (status != kOk)
+                return refuse(status);
+            m_throttle.succeeded(account, caller.address, now);
+            if (refusesRepeats(operationName)
+                && !m_replays.firstTime(account, timetext::parseStamp(stamp).value_or(0), body, std::time(nullptr)))
+                return refuse(kRepeatedRequest);
             request.regphoneid = account;
         }
         return { 200, SoapReply::envelope(m_namespace, operationName, operation->handler(request)) };
@@ -257,13 +287,16 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
     }
     }
 
-    // The Host header names this server in the addresses that replies carry; one
-    // that could not be a host name is not trusted.
-    std::string host = request.get_header_value("Host");
-    if (host.empty() || host.size() > 255 || host.find_first_not_of(kHostCharacters) != std::string::npos)
-        host = "127.0.0.1:" + std::to_string(request.local_port);
-    const std::string baseUrl = "http://" + host;
-    Answer result = answer(request.body, request.get_header_value("SOAPAction"), baseUrl);
+    // Addresses in replies never come from the request's Host header, which the caller
+    // chooses: they name where this service is configured to be reached, or else the
+    // address the request actually came in on.
+    std::string baseUrl = m_publicUrl;
+    if (baseUrl.empty()) {
+        const bool v6 = request.local_addr.find(':') != std::string::npos;
+        baseUrl = "http://" + (v6 ? "[" + request.local_addr + "]" : request.local_addr) + ":"
+            + std::to_string(request.local_port);
+    }
+    Answer result = answer(request.body, request.get_header_value("SOAPAction"), { request.remote_addr, baseUrl });
     response.status = result.httpStatus;
     // Handed over without a copy: a big address book makes a reply of many megabytes.
     auto body = std::make_shared<std::string>(std::move(result.body));

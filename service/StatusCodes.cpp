@@ -39,6 +39,10 @@ const char* statusText(int code)
         return "不支持的操作类型！";
     case kUnknownSoftware:
         return "不支持的软件类型！";
+    case kTooManyFailures:
+        return "密码错误次数过多，请稍后再试！";
+    case kRepeatedRequest:
+        return "该请求已经处理过，不能重复提交！";
     case kBadMeetingTime:
         return "会议时间有误！";
     case kBookingInPast:

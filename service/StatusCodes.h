@@ -23,6 +23,8 @@ enum Status : int {
     kBadProfile = 113,
     kUnknownOperationFlag = 114,
     kUnknownSoftware = 115,
+    kTooManyFailures = 116,
+    kRepeatedRequest = 117,
 
     kBadMeetingTime = 201,
     kBookingInPast = 202,

@@ -42,6 +42,9 @@ int main(int argc, char** argv)
     }
     if (service.demoSeeded())
         std::cerr << "cvservice: demo accounts seeded" << std::endl;
+    // The token comes first: whoever waits for the ports has it by then.
+    if (options->faultControl)
+        std::cout << "fault-token " << service.faultToken() << "\n";
     std::cout << "http-port " << service.httpPort() << "\n"
               << "monitor-port " << service.monitorPort() << std::endl;
 

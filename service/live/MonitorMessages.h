@@ -11,6 +11,8 @@ namespace MonitorMessages {
 
 inline constexpr const char* kVerified = "成功";
 inline constexpr const char* kVerifyRefused = "验证失败，帐号或密码错误";
+inline constexpr const char* kVerifyThrottled = "验证失败次数过多，请稍后再试";
+inline constexpr const char* kTooManyConnections = "该帐号的监控连接过多";
 inline constexpr const char* kNotVerified = "请先通过验证";
 inline constexpr const char* kNoSuchConference = "会议不存在";
 inline constexpr const char* kNotYourConference = "无权监控此会议";

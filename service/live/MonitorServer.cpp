@@ -13,12 +13,13 @@ struct MonitorServer::Impl {
     Impl(ConferenceHub& hub, PasswordLookup passwordLookup, Options options)
         : passwordLookup(std::move(passwordLookup))
         , options(std::move(options))
-        , context { io, hub, this->passwordLookup, faults, this->options }
+        , context { io, hub, this->passwordLookup, faults, this->options, sessions }
     {
     }
 
     void accept();
     void closeAll();
+    bool addressFull(const asio::ip::tcp::socket& socket) const;
 
     asio::io_context io;
     asio::ip::tcp::acceptor acceptor { io };
@@ -26,8 +27,8 @@ struct MonitorServer::Impl {
     PasswordLookup passwordLookup;
     Options options;
     MonitorFaults faults;
-    MonitorContext context;
     std::vector<std::weak_ptr<MonitorSession>> sessions; // touched on the server's thread only
+    MonitorContext context;
     std::uint16_t port = 0;
     std::thread thread;
 };
@@ -110,13 +111,28 @@ void MonitorServer::Impl::accept()
             return;
         }
         std::erase_if(sessions, [](const auto& session) { return session.expired(); });
-        if (sessions.size() < options.maxConnections) {
+        if (sessions.size() < options.maxConnections && !addressFull(socket)) {
             auto session = std::make_shared<MonitorSession>(std::move(socket), context);
             session->start();
             sessions.push_back(session);
         }
         accept();
     });
+}
+
+bool MonitorServer::Impl::addressFull(const asio::ip::tcp::socket& socket) const
+{
+    asio::error_code error;
+    const auto peer = socket.remote_endpoint(error);
+    if (error)
+        return true;
+    const std::string address = peer.address().to_string();
+    std::size_t held = 0;
+    for (const auto& weak : sessions) {
+        if (const auto session = weak.lock(); session && session->address() == address)
+            ++held;
+    }
+    return held >= options.maxPerAddress;
 }
 
 void MonitorServer::Impl::closeAll()

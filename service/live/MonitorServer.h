@@ -30,6 +30,15 @@ public:
         std::chrono::milliseconds verifyTimeout { 30000 }; // connections that never verify are closed
         long stampWindowSeconds = 0; // accepted drift of a verify time stamp; 0 = any
         std::size_t maxConnections = 1024;
+        // So that one address or one account cannot take every connection there is.
+        std::size_t maxPerAddress = 64;
+        std::size_t maxPerAccount = 16;
+        std::chrono::milliseconds idleTimeout { 60000 }; // verified connections that watch nothing are closed
+        // Failed verifies count against the limits of failed signatures elsewhere; a
+        // verify is not checked while mayTry says no. Left empty: no limit. Called on
+        // the server's thread; account is empty for one that does not exist.
+        std::function<bool(const std::string& account, const std::string& address)> mayTry;
+        std::function<void(const std::string& account, const std::string& address, bool verified)> tried;
     };
 
     MonitorServer(ConferenceHub& hub, PasswordLookup passwordLookup, Options options);

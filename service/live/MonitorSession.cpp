@@ -27,6 +27,10 @@ MonitorSession::MonitorSession(asio::ip::tcp::socket socket, const MonitorContex
     , m_deadline(context.io)
     , m_context(context)
 {
+    asio::error_code error;
+    const auto peer = m_socket.remote_endpoint(error);
+    if (!error)
+        m_address = peer.address().to_string();
 }
 
 MonitorSession::~MonitorSession()
@@ -95,23 +99,65 @@ void MonitorSession::handle(const std::string& object)
 
 void MonitorSession::verify(const MonitorRequest& request)
 {
-    bool accepted = false;
+    const MonitorServer::Options& options = m_context.options;
+    if (options.mayTry && !options.mayTry(request.regphoneid, m_address)) {
+        send({ MonitorMessages::verify(MonitorMessages::kVerifyThrottled) });
+        return;
+    }
+    bool known = false;
+    bool signedRight = false;
+    bool inWindow = false;
     try {
         const auto password = m_context.passwordLookup(request.regphoneid);
-        accepted = password && request.signedWith(*password)
-            && request.stampedWithin(m_context.options.stampWindowSeconds, std::time(nullptr));
+        known = password.has_value();
+        signedRight = known && request.signedWith(*password);
+        inWindow = request.stampedWithin(options.stampWindowSeconds, std::time(nullptr));
     } catch (...) {
         // A store that cannot answer refuses like an unknown account; the server goes on.
-        accepted = false;
+        known = signedRight = false;
     }
-    if (!accepted) {
+    const bool verified = signedRight && inWindow;
+    // A stale stamp with the right password is a wrong clock, not a guess.
+    if (options.tried && (verified || !signedRight))
+        options.tried(known ? request.regphoneid : std::string(), m_address, verified);
+    if (!verified) {
         send({ MonitorMessages::verify(MonitorMessages::kVerifyRefused) });
         return;
     }
-    if (m_account != request.regphoneid)
+    if (m_account != request.regphoneid) {
+        if (accountFull(request.regphoneid)) {
+            refuse(MonitorMessages::kTooManyConnections);
+            return;
+        }
         unwatch();
+    }
     m_account = request.regphoneid;
     send({ MonitorMessages::verify(MonitorMessages::kVerified) });
+    closeWhenIdle();
+}
+
+bool MonitorSession::accountFull(const std::string& account) const
+{
+    std::size_t held = 0;
+    for (const auto& weak : m_context.sessions) {
+        const auto other = weak.lock();
+        if (other && other.get() != this && !other->m_closed && other->m_account == account)
+            ++held;
+    }
+    return held >= m_context.options.maxPerAccount;
+}
+
+// A verified connection that watches nothing holds a place for nothing.
+void MonitorSession::closeWhenIdle()
+{
+    if (!m_watched.empty())
+        return;
+    m_deadline.expires_after(m_context.options.idleTimeout);
+    m_deadline.async_wait([weak = weak_from_this()](const asio::error_code& error) {
+        auto self = weak.lock();
+        if (!error && self && self->m_watched.empty() && !self->m_finishing)
+            self->close();
+    });
 }
 
 void MonitorSession::watch(const MonitorRequest& request)

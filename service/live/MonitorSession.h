@@ -16,6 +16,7 @@ namespace cvservice {
 
 struct LiveConference;
 struct MonitorRequest;
+class MonitorSession;
 
 // What every connection of one server shares.
 struct MonitorContext {
@@ -24,6 +25,7 @@ struct MonitorContext {
     const MonitorServer::PasswordLookup& passwordLookup;
     MonitorFaults& faults;
     const MonitorServer::Options& options;
+    const std::vector<std::weak_ptr<MonitorSession>>& sessions; // every open connection of the server
 };
 
 // One client connection. Lives on the server's thread; the hub's notifications are
@@ -37,6 +39,9 @@ public:
 
     void start();
     void close();
+
+    const std::string& address() const { return m_address; }
+    const std::string& account() const { return m_account; }
 
 private:
     struct Outgoing {
@@ -56,6 +61,8 @@ private:
     void writeChunk(std::size_t index);
     void finishWriting();
     void unwatch();
+    void closeWhenIdle();
+    bool accountFull(const std::string& account) const;
 
     asio::ip::tcp::socket m_socket;
     asio::steady_timer m_pauseTimer;
@@ -73,6 +80,7 @@ private:
     bool m_finishing = false; // last message sent; waiting for the client to hang up
     bool m_closed = false;
 
+    std::string m_address; // the peer's IP address
     std::string m_account; // verified regphoneid
     std::string m_watched;
     std::uint64_t m_subscription = 0;

@@ -73,8 +73,7 @@ std::string ChargeOperations::recordings(const SoapRequest& request)
     }
     DataSetWriter rows(request.operation, "ds", { "conferenceid", "meetcall", "meettime", "meetrecfile", "meettitle" });
     for (const Recording& r : m_context.charges.recordings(request.regphoneid, filter))
-        rows.add({ r.conferenceid, r.meetcall, r.meettime, request.baseUrl + RecordingAudio::path(r.conferenceid),
-            r.title });
+        rows.add({ r.conferenceid, r.meetcall, r.meettime, request.baseUrl + RecordingAudio::path(r.token), r.title });
     return rows.finish();
 }
 

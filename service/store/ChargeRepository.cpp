@@ -1,5 +1,6 @@
 #include "store/ChargeRepository.h"
 
+#include "RandomToken.h"
 #include "store/Database.h"
 
 namespace cvservice {
@@ -12,6 +13,12 @@ std::string whereClause(const std::vector<FilterCondition>& filter)
     for (const FilterCondition& condition : filter)
         sql += " AND " + condition.column + " " + condition.op + " ?";
     return sql;
+}
+
+Recording recordingAt(Statement& query)
+{
+    return { query.text(0), query.text(1), query.text(2), query.text(3), query.text(4),
+        static_cast<int>(query.integer(5)), query.text(6) };
 }
 
 void bindFilter(Statement& query, const std::string& owner, const std::vector<FilterCondition>& filter)
@@ -60,9 +67,9 @@ void ChargeRepository::addRecording(const Recording& r)
     std::lock_guard lock(m_db.mutex());
     Statement insert(m_db,
         "INSERT OR REPLACE INTO recordings (conferenceid, regphoneid, meetcall, meettime, title, "
-        "seconds) VALUES (?,?,?,?,?,?)");
+        "seconds, token) VALUES (?,?,?,?,?,?,?)");
     insert.bind(1, r.conferenceid).bind(2, r.regphoneid).bind(3, r.meetcall).bind(4, r.meettime);
-    insert.bind(5, r.title).bind(6, r.seconds).run();
+    insert.bind(5, r.title).bind(6, r.seconds).bind(7, r.token.empty() ? RandomToken::make() : r.token).run();
 }
 
 std::vector<Recording> ChargeRepository::recordings(
@@ -70,13 +77,12 @@ std::vector<Recording> ChargeRepository::recordings(
 {
     std::lock_guard lock(m_db.mutex());
     Statement query(m_db,
-        "SELECT conferenceid, regphoneid, meetcall, meettime, title, seconds FROM recordings" + whereClause(filter)
-            + " ORDER BY meettime DESC");
+        "SELECT conferenceid, regphoneid, meetcall, meettime, title, seconds, token FROM recordings"
+            + whereClause(filter) + " ORDER BY meettime DESC");
     bindFilter(query, owner, filter);
     std::vector<Recording> out;
     while (query.step())
-        out.push_back({ query.text(0), query.text(1), query.text(2), query.text(3), query.text(4),
-            static_cast<int>(query.integer(5)) });
+        out.push_back(recordingAt(query));
     return out;
 }
 
@@ -84,13 +90,24 @@ std::optional<Recording> ChargeRepository::recording(const std::string& conferen
 {
     std::lock_guard lock(m_db.mutex());
     Statement query(m_db,
-        "SELECT conferenceid, regphoneid, meetcall, meettime, title, seconds FROM recordings "
+        "SELECT conferenceid, regphoneid, meetcall, meettime, title, seconds, token FROM recordings "
         "WHERE conferenceid = ?");
     query.bind(1, conferenceid);
     if (!query.step())
         return std::nullopt;
-    return Recording { query.text(0), query.text(1), query.text(2), query.text(3), query.text(4),
-        static_cast<int>(query.integer(5)) };
+    return recordingAt(query);
+}
+
+std::optional<Recording> ChargeRepository::recordingByToken(const std::string& token) const
+{
+    std::lock_guard lock(m_db.mutex());
+    Statement query(m_db,
+        "SELECT conferenceid, regphoneid, meetcall, meettime, title, seconds, token FROM recordings "
+        "WHERE token = ?");
+    query.bind(1, token);
+    if (token.empty() || !query.step())
+        return std::nullopt;
+    return recordingAt(query);
 }
 
 void ChargeRepository::addSms(const SmsCharge& s)

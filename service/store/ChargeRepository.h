@@ -28,6 +28,9 @@ struct Recording {
     std::string meettime;
     std::string title;
     int seconds = 0;
+    // Names the audio's address; random, so that one recording's address tells
+    // nothing about another's. Made when the recording is added.
+    std::string token {};
 };
 
 struct SmsCharge {
@@ -51,6 +54,7 @@ public:
     void addRecording(const Recording& recording);
     std::vector<Recording> recordings(const std::string& owner, const std::vector<FilterCondition>& filter) const;
     std::optional<Recording> recording(const std::string& conferenceid) const;
+    std::optional<Recording> recordingByToken(const std::string& token) const;
 
     void addSms(const SmsCharge& sms);
     std::vector<SmsCharge> smsCharges(const std::string& owner, const std::vector<FilterCondition>& filter) const;

@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 
+#include "RandomToken.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 
@@ -137,6 +138,25 @@ CREATE UNIQUE INDEX contact_groups_name ON contact_groups(regphoneid, name);
 CREATE UNIQUE INDEX conf_groups_name ON conf_groups(regphoneid, name);
 )sql";
 
+// Version 3: every recording is served under a random token instead of its
+// conference id, which follows a pattern anyone can work out.
+constexpr const char* kVersion3 = R"sql(
+ALTER TABLE recordings ADD COLUMN token TEXT;
+)sql";
+
+void giveRecordingsTokens(Database& db)
+{
+    std::vector<std::string> ids;
+    Statement query(db, "SELECT conferenceid FROM recordings WHERE token IS NULL");
+    while (query.step())
+        ids.push_back(query.text(0));
+    for (const std::string& id : ids) {
+        Statement update(db, "UPDATE recordings SET token = ? WHERE conferenceid = ?");
+        update.bindAll(RandomToken::make(), id).run();
+    }
+    db.exec("CREATE UNIQUE INDEX recordings_token ON recordings(token)");
+}
+
 // A store of version 1 could, in principle, hold two groups of one name. The oldest
 // keeps the name; each later one is renamed "name(2)", "name(3)", ... (the first
 // that is free), so that no group and no membership is lost and the owner can tell
@@ -197,6 +217,13 @@ void Schema::migrate(Database& db, int target)
         renameDuplicateGroups(db, "conf_groups");
         db.exec(kVersion2);
         db.exec("PRAGMA user_version = 2");
+        transaction.commit();
+    }
+    if (found < 3 && target >= 3) {
+        Transaction transaction(db);
+        db.exec(kVersion3);
+        giveRecordingsTokens(db);
+        db.exec("PRAGMA user_version = 3");
         transaction.commit();
     }
 }

@@ -8,7 +8,7 @@ class Database;
 // kept in SQLite's user_version; each step runs in its own transaction.
 class Schema {
 public:
-    static constexpr int kCurrentVersion = 2;
+    static constexpr int kCurrentVersion = 3;
     // target: an earlier version, for tests that need a store as an older service left it.
     static void migrate(Database& db, int target = kCurrentVersion);
     static int version(Database& db);

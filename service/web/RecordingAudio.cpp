@@ -23,9 +23,9 @@ void put32(std::string& out, std::uint32_t value)
 
 } // namespace
 
-std::string RecordingAudio::path(const std::string& conferenceId)
+std::string RecordingAudio::path(const std::string& token)
 {
-    return "/recordings/" + conferenceId + ".wav";
+    return "/recordings/" + token + ".wav";
 }
 
 std::string RecordingAudio::wav(const std::string& conferenceId, int recordedSeconds)

@@ -11,7 +11,7 @@ public:
     static constexpr int kSampleRate = 8000;
     static constexpr int kMaxSeconds = 8;
 
-    static std::string path(const std::string& conferenceId); // "/recordings/<id>.wav"
+    static std::string path(const std::string& token); // "/recordings/<token>.wav"
     static std::string wav(const std::string& conferenceId, int recordedSeconds);
 };
 

@@ -1,9 +1,12 @@
 #include "web/UpdateFiles.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace cvservice {
 
@@ -39,7 +42,8 @@ std::vector<std::string> UpdateFiles::names() const
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(m_folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file(error) && isSafeName(name))
+        // The entry itself, not what a link in the folder points at.
+        if (entry.is_regular_file(error) && !entry.is_symlink(error) && isSafeName(name))
             out.push_back(name);
     }
     std::sort(out.begin(), out.end());
@@ -65,15 +69,30 @@ std::optional<std::string> UpdateFiles::content(const std::string& name) const
     if (std::find(wanted.begin(), wanted.end(), name) == wanted.end())
         return std::nullopt;
     const std::filesystem::path path = std::filesystem::path(m_folder) / name;
-    std::error_code error;
-    if (std::filesystem::file_size(path, error) > kMaxFileBytes || error)
+    // Opened without following a link and checked again on the open file, so a file
+    // swapped for a link after the listing is not served either.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in && !in.eof())
-        return std::nullopt;
-    return bytes.str();
+    struct stat info { };
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
+        && static_cast<std::uintmax_t>(info.st_size) <= kMaxFileBytes) {
+        std::string out(static_cast<std::size_t>(info.st_size), '\0');
+        std::size_t done = 0;
+        while (done < out.size()) {
+            const ssize_t got = ::read(fd, out.data() + done, out.size() - done);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            done += static_cast<std::size_t>(got);
+        }
+        if (done == out.size())
+            bytes = std::move(out);
+    }
+    ::close(fd);
+    return bytes;
 }
 
 } // namespace cvservice

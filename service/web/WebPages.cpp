@@ -145,14 +145,16 @@ void WebPages::install(httplib::Server& server)
         }
         response.set_content(*content, "application/octet-stream");
     });
-    server.Get(R"(/recordings/([0-9]+)\.wav)", [this](const httplib::Request& request, httplib::Response& response) {
-        const auto recording = m_charges.recording(request.matches[1]);
-        if (!recording) {
-            response.status = 404;
-            return;
-        }
-        response.set_content(RecordingAudio::wav(recording->conferenceid, recording->seconds), "audio/wav");
-    });
+    // Only a recording's own token opens it; nothing else is served under this path.
+    server.Get(
+        R"(/recordings/([0-9a-f]{32})\.wav)", [this](const httplib::Request& request, httplib::Response& response) {
+            const auto recording = m_charges.recordingByToken(request.matches[1]);
+            if (!recording) {
+                response.status = 404;
+                return;
+            }
+            response.set_content(RecordingAudio::wav(recording->conferenceid, recording->seconds), "audio/wav");
+        });
 }
 
 } // namespace cvservice

@@ -90,7 +90,15 @@ protected:
         return rowsOf(text);
     }
 
-    ServiceHarness harness;
+    // Sends the same call twice on purpose, to see what the operation makes of it.
+    static ServiceOptions repeatable()
+    {
+        ServiceOptions options = ServiceHarness::defaults();
+        options.refuseRepeats = false;
+        return options;
+    }
+
+    ServiceHarness harness { repeatable() };
 };
 
 TEST_F(AddressBookOperationsTest, ContactsAreAddedChangedAndDeleted)

@@ -51,7 +51,15 @@ protected:
         return std::atoi(result.c_str());
     }
 
-    ServiceHarness harness;
+    // Sends the same call twice on purpose, to see what the operation makes of it.
+    static ServiceOptions repeatable()
+    {
+        ServiceOptions options = ServiceHarness::defaults();
+        options.refuseRepeats = false;
+        return options;
+    }
+
+    ServiceHarness harness { repeatable() };
 };
 
 TEST_F(ConferenceOperationsTest, InstantConferenceRunsAndIsRecordedWhenItEnds)

@@ -28,7 +28,16 @@ protected:
             + "</timeticks><strMD5Client>" + SignatureCheck::expectedHash(kUser, kPassword, stamp) + "</strMD5Client>";
     }
 
-    ServiceHarness harness;
+    // Tries every operation with a wrong password: more failures than the throttle
+    // lets through.
+    static ServiceOptions unthrottled()
+    {
+        ServiceOptions options = ServiceHarness::defaults();
+        options.freeFailures = 1000;
+        return options;
+    }
+
+    ServiceHarness harness { unthrottled() };
 };
 
 TEST_F(RobustnessTest, MalformedRequestsGetFaults)

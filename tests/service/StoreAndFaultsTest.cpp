@@ -115,30 +115,69 @@ TEST_F(FaultsTest, ChunkedAndTruncatedRepliesLookTheirPart)
         500);
 }
 
-TEST_F(FaultsTest, ControlEndpointSwitchesFaultsAtRunTime)
+TEST(FaultControlTest, SwitchesOnlyWhenEnabledAndOnlyForAJsonBodyWithTheToken)
 {
+    ServiceOptions options = ServiceHarness::defaults();
+    options.faultControl = true;
+    ServiceHarness harness(options);
+    const std::string token = harness.service().faultToken();
+    ASSERT_EQ(token.size(), 32u);
+    auto withToken = [&](const std::string& fields) { return "{\"token\":\"" + token + "\"," + fields + "}"; };
+
     const RawReply json = harness.postForm(
-        "/_control/faults", R"({"reply":"http500","delayMs":5,"monitor":{"split":true}})", "application/json");
+        "/_control/faults", withToken(R"("reply":"http500","delayMs":5,"monitor":{"split":true})"), "application/json");
     ASSERT_EQ(json.status, 200) << json.body;
     EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::ServerError);
     EXPECT_EQ(harness.service().faults().http().delayMs, 5);
     EXPECT_TRUE(harness.service().faults().monitor().at("split"));
     EXPECT_EQ(harness.client().UserClientLogin(kUser, kPassword, ""), 9);
-
-    const RawReply form = harness.postForm(
-        "/_control/faults", "reply=none&delayMs=0&monitor.split=off", "application/x-www-form-urlencoded");
-    ASSERT_EQ(form.status, 200) << form.body;
-    EXPECT_FALSE(harness.service().faults().monitor().at("split"));
+    ASSERT_EQ(harness
+                  .postForm("/_control/faults", withToken(R"("reply":"none","delayMs":0,"monitor":{"split":false})"),
+                      "application/json")
+                  .status,
+        200);
     EXPECT_EQ(harness.client().UserClientLogin(kUser, kPassword, ""), kOk);
 
-    for (const char* bad : { R"({"reply":"sometimes"})", R"({"delayMs":-1})", R"({"monitor":{"melt":true}})",
-             R"({"monitor":{"split":"yes"}})", R"([1,2])", "{not json" }) {
-        EXPECT_EQ(harness.postForm("/_control/faults", bad, "application/json").status, 400) << bad;
+    struct Refused {
+        std::string body;
+        std::string type;
+        int status;
+    };
+    for (const Refused& r : {
+             // What a web page could send: a form, or JSON-looking text as a simple request.
+             Refused { "reply=http500&token=" + token, "application/x-www-form-urlencoded", 415 },
+             Refused { withToken(R"("reply":"http500")"), "text/plain", 415 },
+             Refused { R"({"reply":"http500"})", "application/json", 403 },
+             Refused { R"({"token":"0123456789abcdef0123456789abcdef","reply":"http500"})", "application/json", 403 },
+             Refused { R"({"token":42,"reply":"http500"})", "application/json", 403 },
+             Refused { R"([1,2])", "application/json", 403 },
+             Refused { "{not json", "application/json", 400 },
+             Refused { withToken(R"("reply":"sometimes")"), "application/json", 400 },
+             Refused { withToken(R"("delayMs":-1)"), "application/json", 400 },
+             Refused { withToken(R"("monitor":{"melt":true})"), "application/json", 400 },
+             Refused { withToken(R"("monitor":{"split":"yes"})"), "application/json", 400 },
+         }) {
+        EXPECT_EQ(harness.postForm("/_control/faults", r.body, r.type).status, r.status) << r.body;
     }
     EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::Normal)
         << "a refused request changes nothing";
     const RawReply current = harness.get("/_control/faults");
     EXPECT_NE(current.body.find("\"reply\":\"none\""), std::string::npos) << current.body;
+}
+
+TEST(FaultControlTest, WithoutTheFlagThereIsNoSwitch)
+{
+    ServiceHarness harness;
+    EXPECT_EQ(
+        harness
+            .postForm("/_control/faults",
+                "{\"token\":\"" + harness.service().faultToken() + "\",\"reply\":\"http500\"}", "application/json")
+            .status,
+        404);
+    EXPECT_EQ(harness.get("/_control/faults").status, 404);
+    EXPECT_EQ(harness.service().faults().http().reply, HttpFaults::Reply::Normal);
+    EXPECT_NE(ServiceHarness(ServiceHarness::defaults()).service().faultToken(), harness.service().faultToken())
+        << "every start makes its own token";
 }
 
 TEST(MonitorFaultSwitchesTest, ChangesAreHandedToTheMonitorServer)
@@ -168,7 +207,8 @@ TEST(ServiceOptionsTest, CommandLine)
 {
     std::string error;
     const char* good[] = { "cvservice", "--http-port", "0", "--db", ":memory:", "--demo", "--seed", "7", "--fast",
-        "--fault", "chunked", "--delay-ms", "20", "--stamp-window", "0", "--monitor-fault", "split" };
+        "--fault", "chunked", "--delay-ms", "20", "--stamp-window", "0", "--monitor-fault", "split", "--fault-control",
+        "--public-url", "http://conf.example.com:8080", "--request-timeout-ms", "250", "--allow-repeats" };
     const auto options = ServiceOptions::parse(static_cast<int>(std::size(good)), good, error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->httpPort, 0);
@@ -178,10 +218,17 @@ TEST(ServiceOptionsTest, CommandLine)
     EXPECT_EQ(options->faults.reply, HttpFaults::Reply::Chunked);
     EXPECT_EQ(options->faults.delayMs, 20);
     EXPECT_EQ(options->stampWindowSeconds, 0);
+    EXPECT_TRUE(options->faultControl);
+    EXPECT_EQ(options->publicUrl, "http://conf.example.com:8080");
+    EXPECT_EQ(options->requestTimeoutMs, 250);
+    EXPECT_FALSE(options->refuseRepeats);
 
     for (auto bad : { std::vector<const char*> { "cvservice", "--http-port", "70000" },
              std::vector<const char*> { "cvservice", "--http-port" },
              std::vector<const char*> { "cvservice", "--fault", "melt" },
+             std::vector<const char*> { "cvservice", "--public-url", "http://a/b?c" },
+             std::vector<const char*> { "cvservice", "--public-url", "ftp://a" },
+             std::vector<const char*> { "cvservice", "--request-timeout-ms", "0" },
              std::vector<const char*> { "cvservice", "--verbose" } }) {
         EXPECT_FALSE(ServiceOptions::parse(static_cast<int>(bad.size()), bad.data(), error)) << bad[1];
     }

@@ -8,7 +8,8 @@
 // control page takes it. Returns whether the service took it.
 inline bool setMonitorFault(const ServiceProcess& service, const char* name, bool on)
 {
-    const QByteArray body = QByteArray("{\"monitor\":{\"") + name + "\":" + (on ? "true" : "false") + "}}";
+    const QByteArray body = QByteArray("{\"token\":\"") + service.faultToken() + "\",\"monitor\":{\"" + name
+        + "\":" + (on ? "true" : "false") + "}}";
     QTcpSocket http;
     http.connectToHost(QStringLiteral("127.0.0.1"), static_cast<quint16>(service.httpPort().toUInt()));
     if (!http.waitForConnected(5000))

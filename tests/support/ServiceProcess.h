@@ -7,7 +7,10 @@
 #include <cstdlib>
 
 // A cvservice child process on free ports with an in-memory database and the demo
-// accounts; the client library of this process is pointed at it.
+// accounts, its fault switch on; the client library of this process is pointed at it.
+// It carries out a signed change sent twice: the windows' tests ask for a refusal
+// directly and then through the window, or start one conference after another within
+// the second a time stamp lasts. The service's own tests cover the refusal of repeats.
 class ServiceProcess {
 public:
     ~ServiceProcess() { stop(); }
@@ -16,9 +19,10 @@ public:
     bool start(const QString& program, const QStringList& extra = {})
     {
         m_process.setProgram(program);
-        m_process.setArguments(QStringList { QStringLiteral("--http-port"), QStringLiteral("0"),
-                                   QStringLiteral("--monitor-port"), QStringLiteral("0"), QStringLiteral("--db"),
-                                   QStringLiteral(":memory:"), QStringLiteral("--demo"), QStringLiteral("--fast") }
+        m_process.setArguments(
+            QStringList { QStringLiteral("--http-port"), QStringLiteral("0"), QStringLiteral("--monitor-port"),
+                QStringLiteral("0"), QStringLiteral("--db"), QStringLiteral(":memory:"), QStringLiteral("--demo"),
+                QStringLiteral("--fast"), QStringLiteral("--fault-control"), QStringLiteral("--allow-repeats") }
             + extra);
         m_process.start();
         if (!m_process.waitForStarted())
@@ -28,7 +32,9 @@ public:
                 return false;
             while (m_process.canReadLine()) {
                 const QByteArray line = m_process.readLine().trimmed();
-                if (line.startsWith("http-port "))
+                if (line.startsWith("fault-token "))
+                    m_faultToken = line.mid(12);
+                else if (line.startsWith("http-port "))
                     m_httpPort = line.mid(10);
                 else if (line.startsWith("monitor-port "))
                     m_monitorPort = line.mid(13);
@@ -58,9 +64,12 @@ public:
 
     QByteArray httpPort() const { return m_httpPort; }
     QByteArray monitorPort() const { return m_monitorPort; }
+    // What a request to the fault switch must carry.
+    QByteArray faultToken() const { return m_faultToken; }
 
 private:
     QProcess m_process;
     QByteArray m_httpPort;
     QByteArray m_monitorPort;
+    QByteArray m_faultToken;
 };

@@ -49,6 +49,7 @@ protected:
         MonitorServer::Options options;
         options.port = 0;
         options.splitPause = 300ms; // long enough that the two parts reach even a busy client apart
+        options.maxPerAccount = 32; // ManyClientsAtOnce watches through more connections than a client opens
         server = makeServer(options);
         std::string error;
         ASSERT_TRUE(server->start(error)) << error;
