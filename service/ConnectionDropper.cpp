@@ -1,6 +1,7 @@
 #include "ConnectionDropper.h"
 
-#include <arpa/inet.h>
+#include "SocketEndpoint.h"
+
 #include <dirent.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -9,28 +10,6 @@
 #include <cstring>
 
 namespace cvservice {
-
-namespace {
-
-bool endpoint(const sockaddr_storage& address, std::string& host, int& port)
-{
-    char text[INET6_ADDRSTRLEN] = {};
-    if (address.ss_family == AF_INET) {
-        const auto* in = reinterpret_cast<const sockaddr_in*>(&address);
-        inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
-        port = ntohs(in->sin_port);
-    } else if (address.ss_family == AF_INET6) {
-        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(&address);
-        inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text);
-        port = ntohs(in6->sin6_port);
-    } else {
-        return false;
-    }
-    host = text;
-    return true;
-}
-
-} // namespace
 
 bool ConnectionDropper::drop(int localPort, const std::string& remoteAddress, int remotePort)
 {
@@ -54,7 +33,7 @@ bool ConnectionDropper::drop(int localPort, const std::string& remoteAddress, in
         std::string peerHost;
         int localPortFound = 0;
         int peerPortFound = 0;
-        if (!endpoint(local, localHost, localPortFound) || !endpoint(peer, peerHost, peerPortFound))
+        if (!socketEndpoint(local, localHost, localPortFound) || !socketEndpoint(peer, peerHost, peerPortFound))
             continue;
         if (localPortFound == localPort && peerPortFound == remotePort && peerHost == remoteAddress) {
             shutdown(static_cast<int>(fd), SHUT_RDWR);

@@ -1,6 +1,7 @@
 #include "GuardedHttpServer.h"
 
-#include <arpa/inet.h>
+#include "SocketEndpoint.h"
+
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -48,20 +49,7 @@ bool peerText(int fd, bool local, std::string& ip, int& port)
                           : getpeername(fd, reinterpret_cast<sockaddr*>(&address), &length);
     if (got != 0)
         return false;
-    char text[INET6_ADDRSTRLEN] = {};
-    if (address.ss_family == AF_INET) {
-        const auto* in = reinterpret_cast<const sockaddr_in*>(&address);
-        inet_ntop(AF_INET, &in->sin_addr, text, sizeof text);
-        port = ntohs(in->sin_port);
-    } else if (address.ss_family == AF_INET6) {
-        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(&address);
-        inet_ntop(AF_INET6, &in6->sin6_addr, text, sizeof text);
-        port = ntohs(in6->sin6_port);
-    } else {
-        return false;
-    }
-    ip = text;
-    return true;
+    return socketEndpoint(address, ip, port);
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
