@@ -25,6 +25,16 @@ int envPortOr(const char* name, int fallback)
     return (*end == '\0' && port > 0 && port < 65536) ? static_cast<int>(port) : fallback;
 }
 
+long envMillisecondsOr(const char* name, long fallback)
+{
+    const char* value = std::getenv(name);
+    if (!value || !*value)
+        return fallback;
+    char* end = nullptr;
+    const long ms = std::strtol(value, &end, 10);
+    return (*end == '\0' && ms > 0 && ms <= 600000) ? ms : fallback;
+}
+
 } // namespace
 
 ServiceConfig ServiceConfig::fromEnvironment()
@@ -33,6 +43,8 @@ ServiceConfig ServiceConfig::fromEnvironment()
     config.webHost = envOr("CORVANA_WEB_HOST", kDefaultWebHost);
     config.webPort = envPortOr("CORVANA_WEB_PORT", kDefaultWebPort);
     config.namespaceUri = envOr("CORVANA_SERVICE_NAMESPACE", kDefaultServiceNamespace);
+    config.connectTimeoutMs = envMillisecondsOr("CORVANA_CONNECT_TIMEOUT_MS", config.connectTimeoutMs);
+    config.exchangeTimeoutMs = envMillisecondsOr("CORVANA_EXCHANGE_TIMEOUT_MS", config.exchangeTimeoutMs);
     return config;
 }
 

@@ -188,3 +188,21 @@ TEST(ServiceConfig, EnvironmentOverridesOnlyUsableValues)
     for (const char* name : { "CORVANA_WEB_HOST", "CORVANA_WEB_PORT", "CORVANA_SERVICE_NAMESPACE" })
         ::unsetenv(name);
 }
+
+TEST(ServiceConfig, EnvironmentShortensTheTimeOuts)
+{
+    const cvsrv::ServiceConfig defaults;
+    ::setenv("CORVANA_CONNECT_TIMEOUT_MS", "300", 1);
+    ::setenv("CORVANA_EXCHANGE_TIMEOUT_MS", "900", 1);
+    cvsrv::ServiceConfig config = cvsrv::ServiceConfig::fromEnvironment();
+    EXPECT_EQ(config.connectTimeoutMs, 300);
+    EXPECT_EQ(config.exchangeTimeoutMs, 900);
+
+    // Zero would mean "no time-out" to the transfer: a dead service must never get that.
+    for (const char* unusable : { "0", "-5", "1s", "", "600001" }) {
+        ::setenv("CORVANA_EXCHANGE_TIMEOUT_MS", unusable, 1);
+        EXPECT_EQ(cvsrv::ServiceConfig::fromEnvironment().exchangeTimeoutMs, defaults.exchangeTimeoutMs) << unusable;
+    }
+    ::unsetenv("CORVANA_CONNECT_TIMEOUT_MS");
+    ::unsetenv("CORVANA_EXCHANGE_TIMEOUT_MS");
+}
