@@ -91,7 +91,7 @@ struct Service::Impl {
         , replays(options.stampWindowSeconds, options.refuseRepeats ? ReplayGuard::kCapacity : 0)
         , faults(options.faults)
         , endpoint(table, namespaceUri, signatures, throttle, replays, faults, options.publicUrl)
-        , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion))
+        , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion), faults)
         , faultToken(options.faultToken.empty() ? RandomToken::make() : options.faultToken)
         , control(faults, faultToken)
         , monitor(

@@ -1,7 +1,7 @@
 #include "SoapEndpoint.h"
 
-#include "ConnectionDropper.h"
 #include "Faults.h"
+#include "FaultyReply.h"
 #include "OperationTable.h"
 #include "ReplayGuard.h"
 #include "SignatureCheck.h"
@@ -16,12 +16,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <iostream>
 #include <memory>
-#include <thread>
 
 namespace cvservice {
 
@@ -246,46 +244,8 @@ void SoapEndpoint::serve(const httplib::Request& request, httplib::Response& res
             SoapReply::fault("soap:Client", "SOAP 1.1 requests must be sent as text/xml."), kContentType);
         return;
     }
-    const HttpFaults faults = m_faults.http();
-    if (faults.delayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
-
-    switch (faults.reply) {
-    case HttpFaults::Reply::Normal:
-        break;
-    case HttpFaults::Reply::Drop:
-        ConnectionDropper::drop(request.local_port, request.remote_addr, request.remote_port);
+    if (answerWithFault(m_faults.http(), request, response))
         return;
-    case HttpFaults::Reply::ServerError:
-        response.status = 500;
-        response.set_content(SoapReply::fault("soap:Server", "Server was unable to process request."), kContentType);
-        return;
-    case HttpFaults::Reply::Malformed:
-        response.set_content("<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope xmlns:soap=\"", kContentType);
-        return;
-    case HttpFaults::Reply::Chunked: {
-        auto body = std::make_shared<std::string>(SoapReply::fault("soap:Server", "chunked on purpose"));
-        response.set_chunked_content_provider(kContentType, [body](std::size_t offset, httplib::DataSink& sink) {
-            if (offset < body->size())
-                sink.write(body->data() + offset, body->size() - offset);
-            else
-                sink.done();
-            return true;
-        });
-        return;
-    }
-    case HttpFaults::Reply::Truncated: {
-        // Promise a whole reply, send half of it, then close the connection.
-        auto body = std::make_shared<std::string>(SoapReply::fault("soap:Server", "truncated on purpose"));
-        response.set_content_provider(
-            body->size(), kContentType, [body](std::size_t offset, std::size_t, httplib::DataSink& sink) {
-                if (offset == 0)
-                    sink.write(body->data(), body->size() / 2);
-                return false;
-            });
-        return;
-    }
-    }
 
     // Addresses in replies never come from the request's Host header, which the caller
     // chooses: they name where this service is configured to be reached, or else the

@@ -1,5 +1,7 @@
 #include "web/WebPages.h"
 
+#include "Faults.h"
+#include "FaultyReply.h"
 #include "RandomDigits.h"
 #include "TimeText.h"
 #include "Utf8Text.h"
@@ -62,10 +64,11 @@ std::string forgotPasswordPage()
 
 } // namespace
 
-WebPages::WebPages(AccountRepository& accounts, ChargeRepository& charges, UpdateFiles updates)
+WebPages::WebPages(AccountRepository& accounts, ChargeRepository& charges, UpdateFiles updates, const Faults& faults)
     : m_accounts(accounts)
     , m_charges(charges)
     , m_updates(std::move(updates))
+    , m_faults(faults)
 {
 }
 
@@ -138,6 +141,8 @@ void WebPages::install(httplib::Server& server)
         response.set_content(workbook, "application/vnd.ms-excel");
     });
     server.Get(R"(/updates/([A-Za-z0-9._-]+))", [this](const httplib::Request& request, httplib::Response& response) {
+        if (answerWithFault(m_faults.http(), request, response))
+            return;
         const auto content = m_updates.content(request.matches[1]);
         if (!content) {
             response.status = 404;

@@ -115,6 +115,19 @@ TEST_F(FaultsTest, ChunkedAndTruncatedRepliesLookTheirPart)
         500);
 }
 
+// The updater's downloads come from the same service and go wrong with it.
+TEST_F(FaultsTest, UpdateFilesTakeTheSameSwitches)
+{
+    const RawReply whole = harness.get("/updates/version.txt");
+    ASSERT_EQ(whole.status, 200);
+    setReply(HttpFaults::Reply::ServerError);
+    EXPECT_EQ(harness.get("/updates/version.txt").status, 500);
+    setReply(HttpFaults::Reply::Chunked);
+    EXPECT_FALSE(harness.get("/updates/version.txt").hasContentLength);
+    setReply(HttpFaults::Reply::Normal);
+    EXPECT_EQ(harness.get("/updates/version.txt").body, whole.body);
+}
+
 TEST(FaultControlTest, SwitchesOnlyWhenEnabledAndOnlyForAJsonBodyWithTheToken)
 {
     ServiceOptions options = ServiceHarness::defaults();
