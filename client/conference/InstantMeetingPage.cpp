@@ -435,11 +435,17 @@ void InstantMeetingPage::endConference()
 void InstantMeetingPage::endAnswered(const ConferenceReply& reply)
 {
     m_record.result = reply.resultText;
-    if (reply.succeeded() || m_record.lastCommand != int(ConferenceCommand::End))
+    if (m_record.lastCommand != int(ConferenceCommand::End))
+        return;
+    // A reply that is no answer (an error page, broken XML) says nothing about the
+    // end: waiting for the monitor would leave the button disabled for good. If the
+    // end did happen, the monitor still reports it.
+    const bool unanswered = reply.succeeded() && reply.resultText.empty();
+    if (reply.succeeded() && !unanswered)
         return; // the conference ends when the monitor says so
     // Refused: the conference goes on, and can be ended again.
     m_record.lastCommand = 0;
-    MessageBoxDialog::run(this, reply.message, tr("提示"));
+    MessageBoxDialog::run(this, unanswered ? noConnectionText() : reply.message, tr("提示"));
     if (isRunning())
         setStartButton(tr("会议中"), true);
 }

@@ -113,9 +113,10 @@ ChangeReply AddressBookChange::operator()(CCvService& service, const Credentials
 {
     const Outcome outcome = m_call(service, who);
     ChangeReply reply;
-    if (outcome.status != 0) {
-        // No answer carries no result code: an empty text must not read as success.
-        reply.code = outcome.status;
+    // No answer carries no result code: an empty text must not read as success, also
+    // when the exchange went through but brought no answer (an error page, broken XML).
+    if (outcome.status != 0 || outcome.text.empty()) {
+        reply.code = outcome.status != 0 ? outcome.status : -1;
         reply.message = QCoreApplication::translate("AddressBookChange", "网络连接已断开,请稍后重试。");
         return reply;
     }

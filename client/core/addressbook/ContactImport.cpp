@@ -25,8 +25,9 @@ ContactImportCounts importContactRows(CCvService& service, const Credentials& wh
         std::string result;
         const int status = service.ClientAddressNew(who.account.c_str(), who.password.c_str(), 0, kMale,
             row.addressname.c_str(), row.phone.c_str(), "", kAddFlag, result);
-        // No answer carries no result code: an empty text must not read as an addition.
-        if (status != 0) {
+        // No answer carries no result code: an empty text must not read as an addition,
+        // whether the exchange failed or brought something that is not an answer.
+        if (status != 0 || result.empty()) {
             ++counts.refused;
             ++counts.unanswered;
         } else if (ChangeResult(result) == 0) {

@@ -13,7 +13,8 @@ struct ContactImportCounts {
     int added = 0;
     // Rows without a name field, rows the service refused and rows it never answered.
     int refused = 0;
-    // Of the refused, the rows whose exchange failed: the service may be gone.
+    // Of the refused, the rows whose exchange failed or brought no answer: the service
+    // may be gone.
     int unanswered = 0;
 };
 

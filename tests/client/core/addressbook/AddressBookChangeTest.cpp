@@ -3,6 +3,7 @@
 #include "core/service/ServiceCall.h"
 
 #include "ServiceBook.h"
+#include "ServiceFaults.h"
 #include "ServiceProcess.h"
 
 #include <QTcpServer>
@@ -108,6 +109,16 @@ private slots:
         const ChangeReply reply = AddressBookChange::addGroup(GroupKind::ContactGroup, "无人应答")(service, kDemo);
         QVERIFY(!reply.succeeded());
         QCOMPARE(reply.message, QStringLiteral("网络连接已断开,请稍后重试。"));
+
+        // An error page or broken XML carries no result code either.
+        for (const char* fault : { "malformed", "http500" }) {
+            QVERIFY(setServiceFaults(m_service, QByteArray("\"reply\":\"") + fault + "\""));
+            const ChangeReply garbled = run(AddressBookChange::addGroup(GroupKind::ContactGroup, "无人应答"));
+            QVERIFY(!garbled.succeeded());
+            QCOMPARE(garbled.message, QStringLiteral("网络连接已断开,请稍后重试。"));
+        }
+        QVERIFY(clearServiceFaults(m_service));
+        QCOMPARE(groupId(GroupKind::ContactGroup, "无人应答"), -1);
     }
 
 private:
