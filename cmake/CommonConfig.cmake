@@ -13,6 +13,14 @@ if(CORVANA_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(CORVANA_FUZZ)
+  # clang only (scripts/fuzz): coverage for libFuzzer on every object, with the same
+  # sanitizers as the sanitized build.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # `cmake --build build --target format` rewrites our sources in the project's style.
 find_program(CLANG_FORMAT clang-format)
 if(CLANG_FORMAT)
