@@ -1,6 +1,8 @@
 #include "SoapReply.h"
 
 #include "MarkupEscape.h"
+#include "Utf8Text.h"
+#include "xls/TextEncoding.h"
 
 namespace cvservice {
 
@@ -50,7 +52,9 @@ std::string SoapReply::fault(std::string_view faultCode, std::string_view messag
                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                       "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><soap:Fault><faultcode>";
     xml.append(faultCode).append("</faultcode><faultstring>");
-    appendEscaped(xml, message);
+    // A fault may quote what the caller sent (its SOAPAction, an element's name), which
+    // can hold any bytes; XML holds neither ill-formed UTF-8 nor control characters.
+    appendEscaped(xml, utf8text::flattenControls(xls::sanitizeUtf8(message)));
     xml.append("</faultstring><detail /></soap:Fault></soap:Body></soap:Envelope>");
     return xml;
 }

@@ -1,5 +1,6 @@
 #include "xls/XlsReader.h"
 
+#include "xls/CompoundFileCheck.h"
 #include "xls/InputFile.h"
 #include "xls/NumberText.h"
 #include "xls/SheetNames.h"
@@ -45,8 +46,11 @@ std::string cellText(const FreeXL_CellValue& cell)
 Status XlsReader::read(const std::string& path, const std::string& sheetName, SheetRows& rows)
 {
     rows.clear();
-    if (Status status = InputFile::check(path); !status)
+    std::string bytes;
+    if (Status status = InputFile::read(path, bytes); !status)
         return status;
+    if (!directoryFitsFile(bytes))
+        return damaged(path, FREEXL_CFBF_ILLEGAL_FAT_ENTRY);
 
     const void* raw = nullptr;
     const int opened = freexl_open(path.c_str(), &raw);

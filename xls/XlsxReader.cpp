@@ -3,6 +3,7 @@
 #include "xls/InputFile.h"
 #include "xls/NumberText.h"
 #include "xls/SheetNames.h"
+#include "xls/TextEncoding.h"
 #include "xls/ZipArchive.h"
 
 #include <pugixml.hpp>
@@ -209,7 +210,8 @@ Status readSheet(const std::string& path, const std::string& part, std::string& 
                 return outOfRange;
             if (refColumn >= 0 && rowNumberOfReference(ref) != 0 && rowNumberOfReference(ref) != rowNumber)
                 return { FileError::NotAWorkbook, path + ": the cell " + std::string(ref) + " lies outside its row" };
-            std::string text = cellText(cell, sharedStrings);
+            // XML readers pass ill-formed UTF-8 through; cells are UTF-8 for everyone after us.
+            std::string text = sanitizeUtf8(cellText(cell, sharedStrings));
             if (text.empty())
                 continue; // only cells with content make rows and columns exist
             if (rows.size() < rowNumber)

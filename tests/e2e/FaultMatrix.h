@@ -40,9 +40,9 @@ enum class Fault {
 
 // The client's time-out for one exchange in this test, the updater's for a silent
 // server (it counts whole seconds), and how late a slow service answers.
-inline constexpr int kExchangeTimeoutMs = 1500;
-inline constexpr long kUpdaterTimeoutMs = 1000;
-inline constexpr int kSlowReplyMs = 2500;
+inline constexpr int kExchangeTimeoutMs = 2500;
+inline constexpr long kUpdaterTimeoutMs = 2000;
+inline constexpr int kSlowReplyMs = 4000;
 
 const char* name(Flow flow);
 const char* name(Fault fault);

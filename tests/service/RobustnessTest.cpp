@@ -1,9 +1,11 @@
 #include "ServiceHarness.h"
 
 #include "SignatureCheck.h"
+#include "SoapReply.h"
 #include "StatusCodes.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <functional>
 #include <thread>
@@ -83,6 +85,17 @@ TEST_F(RobustnessTest, MalformedRequestsGetFaults)
     const RawReply fine = harness.post(harness.envelope("GetSysMsgInfo", "<msgno> 202 </msgno>"), action);
     EXPECT_EQ(fine.status, 200);
     EXPECT_NE(fine.body.find("预约会议的时间不能小于当前时间！"), std::string::npos) << "and the service still answers";
+}
+
+// Found by fuzzing: a SOAPAction holding control characters or ill-formed UTF-8 was
+// quoted into a fault that no XML reader could read.
+TEST(SoapFaultTest, QuotedBytesKeepTheFaultWellFormed)
+{
+    const std::string fault = SoapReply::fault("soap:Client", std::string("action \x01\x00\xff\xfe<\x1b>", 14));
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(fault.c_str())) << fault;
+    const std::string text = document.select_node("//faultstring").node().text().get();
+    EXPECT_EQ(text, "action   \xEF\xBF\xBD\xEF\xBF\xBD< >");
 }
 
 TEST_F(RobustnessTest, EverySignedOperationRefusesAWrongPassword)

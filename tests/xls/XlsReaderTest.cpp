@@ -1,8 +1,14 @@
 #include "xls/XlsReader.h"
 
 #include "SheetSamples.h"
+#include "TempFolder.h"
+#include "xls/CompoundFileCheck.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 
 using namespace xls;
 using namespace xls::test;
@@ -40,5 +46,46 @@ TEST(XlsReader, LongSheetWhoseStringsContinueOverRecords)
     for (long r = 1; r <= sheet.GetTotalRows(); ++r) {
         ASSERT_TRUE(sheet.ReadRow(row, r));
         ASSERT_EQ(row, longFixtureRow(r)) << "row " << r;
+    }
+}
+
+// Found by fuzzing: freexl converted as many bytes of a directory entry's name as its
+// forged length said, reading far past the 64-byte field, and allocated a stream's
+// forged size (4 GB) at once.
+TEST(XlsReader, ForgedDirectoryEntriesAreRefusedBeforeFreexlReadsThem)
+{
+    std::ifstream in(fixture("contacts.xls"), std::ios::binary);
+    const std::string sound { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    ASSERT_TRUE(directoryFitsFile(sound));
+
+    const auto u32 = [&](std::size_t at) {
+        return std::uint32_t(static_cast<unsigned char>(sound[at]))
+            | std::uint32_t(static_cast<unsigned char>(sound[at + 1])) << 8
+            | std::uint32_t(static_cast<unsigned char>(sound[at + 2])) << 16
+            | std::uint32_t(static_cast<unsigned char>(sound[at + 3])) << 24;
+    };
+    const std::size_t rootEntry = 512 + std::size_t(u32(0x30)) * 512;
+    const std::size_t workbookEntry = rootEntry + 128;
+    struct Forgery {
+        const char* what;
+        std::size_t at;
+        std::string bytes;
+    };
+    const Forgery forgeries[] = {
+        { "name length 27392", rootEntry + 64, std::string("\x00\x6B", 2) },
+        { "odd name length", rootEntry + 64, std::string("\x15\x00", 2) },
+        { "stream of 4 GB", workbookEntry + 120, std::string("\xFA\xF1\xFF\xFF", 4) },
+    };
+    TempFolder folder;
+    for (const Forgery& forgery : forgeries) {
+        std::string bytes = sound;
+        bytes.replace(forgery.at, forgery.bytes.size(), forgery.bytes);
+        EXPECT_FALSE(directoryFitsFile(bytes)) << forgery.what;
+
+        const std::string path = folder.file("forged.xls");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        SheetRows rows;
+        EXPECT_EQ(XlsReader().read(path, "Sheet1", rows).error(), FileError::NotAWorkbook) << forgery.what;
+        EXPECT_TRUE(rows.empty());
     }
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace xls {
+
+// freexl trusts two fields of each entry of a compound file's directory: it converts
+// as many bytes of the 64-byte name field as the entry's name length says, reading far
+// past the field when that is forged, and it allocates a stream's stated size at
+// once, 4 GB for a forged one. Files are checked here first: along the directory
+// chain every name length must fit its field and every stream size the file. The
+// rest of the structure is left to freexl, which refuses what it cannot follow.
+bool directoryFitsFile(std::string_view file);
+
+} // namespace xls
