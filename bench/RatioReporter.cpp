@@ -54,8 +54,12 @@ void printRatio(const std::string& name, double value)
 
 void printValue(const std::string& name, double value)
 {
-    if (value == 0.0)
-        return;
+    if (value != 0.0)
+        printValueLine(name, value);
+}
+
+void printValueLine(const std::string& name, double value)
+{
     std::printf("value %s %.10g\n", name.c_str(), value);
     std::fflush(stdout);
 }

@@ -43,4 +43,7 @@ void printRatio(const std::string& name, double value);
 // "value NAME VALUE" for a measured or descriptive number; nothing when value is 0.
 void printValue(const std::string& name, double value);
 
+// The same line for a number whose 0 is itself the finding (nothing missed).
+void printValueLine(const std::string& name, double value);
+
 } // namespace corvana::bench

@@ -9,7 +9,16 @@
 
 #include "cvsrv/CUtility.h"
 
+#include <cstdio>
+#include <ctime>
+
 namespace cvservice {
+
+namespace {
+
+constexpr long long kFirstChurnPhone = 13900000000LL;
+
+} // namespace
 
 ConferenceRunner::ConferenceRunner(
     ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges, ConferenceHub& hub)
@@ -40,6 +49,38 @@ std::vector<std::pair<std::string, std::string>> ConferenceRunner::participants(
 
 void ConferenceRunner::start(const Conference& conference)
 {
+    LiveConference live = liveOf(conference);
+    m_conferences.setState(conference.id, ConferenceState::Running);
+    if (conference.smsflag != 0)
+        sendNotices(conference, live);
+    m_hub.start(std::move(live));
+}
+
+std::string ConferenceRunner::startChurning(const std::string& owner, int members, ChurnPace pace)
+{
+    Conference conference;
+    const std::time_t now = std::time(nullptr);
+    conference.id = m_conferences.nextId(timetext::stamp(now));
+    conference.owner = owner;
+    conference.title = "负载演练";
+    conference.meettime = timetext::format(now);
+    conference.meetcall = owner;
+    for (int i = 0; i < members; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%04d", i + 1);
+        const std::string separator = i == 0 ? "" : ",";
+        conference.meetphone += separator + std::to_string(kFirstChurnPhone + i);
+        conference.meetphoneaddress += separator + "成员" + name;
+    }
+    conference.members = members;
+    m_conferences.insert(conference);
+    m_conferences.setState(conference.id, ConferenceState::Running);
+    m_hub.startChurning(liveOf(conference), pace);
+    return conference.id;
+}
+
+LiveConference ConferenceRunner::liveOf(const Conference& conference)
+{
     LiveConference live;
     live.conferenceId = conference.id;
     live.owner = conference.owner;
@@ -55,10 +96,7 @@ void ConferenceRunner::start(const Conference& conference)
         member.phone = phone;
         live.members.push_back(std::move(member));
     }
-    m_conferences.setState(conference.id, ConferenceState::Running);
-    if (conference.smsflag != 0)
-        sendNotices(conference, live);
-    m_hub.start(std::move(live));
+    return live;
 }
 
 void ConferenceRunner::sendNotices(const Conference& conference, const LiveConference& live)

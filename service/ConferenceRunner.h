@@ -1,5 +1,7 @@
 #pragma once
 
+#include "live/MemberChurn.h"
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,12 @@ public:
         ConferenceRepository& conferences, AccountRepository& accounts, ChargeRepository& charges, ConferenceHub& hub);
 
     void start(const Conference& conference);
+    // A load for soak runs and demonstrations, beyond what a client may create: a
+    // running instant conference of the owner, hosted on the owner's line, with
+    // `members` participants ("成员0001", phones from 13900000000 on) that churn at
+    // pace (ConferenceHub::startChurning). Returns its id; the end is recorded like
+    // any other.
+    std::string startChurning(const std::string& owner, int members, ChurnPace pace);
     void recordEnded(const LiveConference& live);
 
     // Participants of a conference as (name, phone) pairs from its joined fields.
@@ -31,6 +39,7 @@ public:
         const std::string& phones, const std::string& names);
 
 private:
+    static LiveConference liveOf(const Conference& conference);
     // With the SMS-notice option every participant gets a text as the calls start.
     void sendNotices(const Conference& conference, const LiveConference& live);
 

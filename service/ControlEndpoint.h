@@ -11,11 +11,8 @@ namespace cvservice {
 class Faults;
 
 // GET and POST /_control/faults: reads or switches the fault injection of a running
-// service. Installed only when the service is started with fault control; answers
-// only callers on this machine, and switches only for a JSON body that carries the
-// token the service printed at start, so a web page the user happens to open cannot
-// switch faults on (a browser sends neither that content type across sites without
-// asking first, nor can it know the token).
+// service. Installed only when the service is started with fault control; guarded as
+// ControlRequest.h says.
 class ControlEndpoint {
 public:
     static constexpr const char* kPath = "/_control/faults";

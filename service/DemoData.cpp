@@ -9,7 +9,6 @@
 #include "store/Database.h"
 #include "store/GroupRepository.h"
 
-#include <algorithm>
 #include <array>
 
 namespace cvservice {
@@ -104,14 +103,6 @@ std::time_t atDay(int daysFromToday, int hour, int minute)
     tm.tm_sec = 0;
     tm.tm_isdst = -1;
     return std::mktime(&tm);
-}
-
-std::string stampOf(std::time_t when)
-{
-    std::string text = timetext::format(when);
-    text.erase(
-        std::remove_if(text.begin(), text.end(), [](char c) { return c == '-' || c == ':' || c == 'T'; }), text.end());
-    return text;
 }
 
 // Joins the demo contacts at the given indexes (-1 = none) into the conference's
@@ -237,7 +228,7 @@ void DemoData::seedConferences()
     for (const DemoPast& past : kPast) {
         const std::time_t start = atDay(-past.daysAgo, past.hour, past.minute);
         Conference c;
-        c.id = m_conferences.nextId(stampOf(start));
+        c.id = m_conferences.nextId(timetext::stamp(start));
         c.owner = kAccount;
         c.title = past.title;
         c.meettime = timetext::format(start);
@@ -270,7 +261,7 @@ void DemoData::seedConferences()
     for (const Booking& b : bookings) {
         const std::time_t when = atDay(b.days, b.hour, b.minute);
         Conference c;
-        c.id = m_conferences.nextId(stampOf(std::time(nullptr)));
+        c.id = m_conferences.nextId(timetext::stamp(std::time(nullptr)));
         c.owner = kAccount;
         c.title = b.title;
         c.meettime = timetext::format(when);

@@ -388,9 +388,13 @@ void GuardedHttpServer::runWaitingRoom()
                 drop(i);
                 m_workers.enqueue([this, handed] { serve(handed); });
             } else if (now >= connection.deadline) {
+                // Only a request begun has timed out. An idle keep-alive connection is
+                // closed without a word: a client that sends its next request on it just
+                // then would take an unasked 408 for the answer.
                 static constexpr char kTimeout[]
                     = "HTTP/1.1 408 Request Timeout\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
-                ::send(connection.fd, kTimeout, sizeof kTimeout - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+                if (!connection.buffer.empty())
+                    ::send(connection.fd, kTimeout, sizeof kTimeout - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
                 closeSocket(connection.fd);
                 drop(i);
             }

@@ -1,6 +1,7 @@
 #include "Service.h"
 
 #include "BookingScheduler.h"
+#include "ChurnEndpoint.h"
 #include "ConferenceRunner.h"
 #include "ControlEndpoint.h"
 #include "DemoData.h"
@@ -94,6 +95,7 @@ struct Service::Impl {
         , web(accounts, charges, UpdateFiles(options.updatesDir, options.latestVersion), faults)
         , faultToken(options.faultToken.empty() ? RandomToken::make() : options.faultToken)
         , control(faults, faultToken)
+        , churn(accounts, runner, hub, faultToken)
         , monitor(
               hub, [this](const std::string& phone) { return passwordOrNothing(phone); },
               monitorOptions(options, throttle))
@@ -179,6 +181,7 @@ struct Service::Impl {
     WebPages web;
     std::string faultToken;
     ControlEndpoint control;
+    ChurnEndpoint churn;
     MonitorServer monitor;
     GuardedHttpServer http;
     std::thread listener;
@@ -201,8 +204,10 @@ Service::Service(ServiceOptions options)
     d.chargeOps.install(d.table);
     d.endpoint.install(d.http);
     d.web.install(d.http);
-    if (d.options.faultControl)
+    if (d.options.faultControl) {
         d.control.install(d.http);
+        d.churn.install(d.http);
+    }
     // The library's default also sets SO_REUSEPORT, which lets a second service bind
     // the same port and silently take half of the requests to its own store. The
     // socket is kept to widen its accept queue after binding (see start()).

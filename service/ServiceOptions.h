@@ -41,8 +41,8 @@ struct ServiceOptions {
     std::size_t monitorPerAddress = 64;
     std::size_t monitorPerAccount = 16;
     int monitorIdleMs = 60000;
-    // The fault switch answers only when enabled, and only to callers that know the
-    // token printed at start.
+    // The control endpoints (the fault switch, churning conferences) answer only when
+    // enabled, and only to callers that know the token printed at start.
     bool faultControl = false;
     // Refuse a signed state-changing request seen before. Tests of what a second,
     // identical call does (within the second its time stamp lasts) turn it off.

@@ -62,6 +62,13 @@ std::string date(std::time_t when)
     return format(when).substr(0, 10);
 }
 
+std::string stamp(std::time_t when)
+{
+    std::string text = format(when);
+    std::erase_if(text, [](char c) { return c == '-' || c == ':' || c == 'T'; });
+    return text;
+}
+
 std::optional<std::time_t> parse(std::string_view text)
 {
     const auto year = digits(text, 0, 4);

@@ -14,6 +14,7 @@ namespace timetext {
 std::string format(std::time_t when);
 std::string now();
 std::string date(std::time_t when); // "YYYY-MM-DD"
+std::string stamp(std::time_t when); // "YYYYMMDDhhmmss", as conference ids begin
 
 // Accepts "YYYY-MM-DDThh:mm:ss", "YYYY-MM-DD hh:mm:ss", "YYYY-MM-DDThh:mm" and
 // "YYYY-MM-DD"; anything else (or an impossible date) gives nothing.

@@ -42,15 +42,53 @@ CallSimulation::CallSimulation(SimulationSettings settings)
 
 void CallSimulation::start(LiveConference conference, Time now)
 {
-    if (conference.conferenceId.empty() || m_conferences.count(conference.conferenceId))
+    Conference* running = admit(std::move(conference), now);
+    if (!running)
         return;
+    running->nextTalk = now + between(m_timings.talkMin, m_timings.talkMax);
+    for (Member& member : running->members)
+        ring(member, now);
+}
+
+void CallSimulation::startChurning(LiveConference conference, ChurnPace pace, Time now)
+{
+    Conference* running = admit(std::move(conference), now);
+    if (!running)
+        return;
+    running->nextTalk = Time::max();
+    std::vector<std::string> phones;
+    for (const Member& member : running->members) {
+        if (!member.host)
+            phones.push_back(member.live.phone);
+    }
+    running->churn.emplace(std::move(phones), pace, static_cast<std::uint32_t>(m_random()));
+    std::size_t churned = 0;
+    for (Member& member : running->members) {
+        const ChurnState state = member.host ? ChurnState { 1, 1, 0 } : running->churn->initial(churned++);
+        member.live.callstate = state.callstate;
+        member.live.speakstate = state.speakstate;
+        member.live.activetalker = state.activetalker;
+        member.joinedSince = now;
+    }
+}
+
+void CallSimulation::watched(const std::string& conferenceId, Time now)
+{
+    auto found = m_conferences.find(conferenceId);
+    if (found != m_conferences.end() && found->second.churn && found->second.info.conferencestate == 1)
+        found->second.churn->begin(now);
+}
+
+CallSimulation::Conference* CallSimulation::admit(LiveConference conference, Time now)
+{
+    if (conference.conferenceId.empty() || m_conferences.count(conference.conferenceId))
+        return nullptr;
     Conference running;
     running.startedAt = now;
-    running.nextTalk = now + between(m_timings.talkMin, m_timings.talkMax);
     running.nextHeartbeat = now + m_timings.heartbeat;
     running.recordingSince = now;
 
-    // The host's own line is called like everyone else; listed first, as the live
+    // The host's own line takes part like everyone else; listed first, as the live
     // view expects to find it.
     std::vector<LiveMember> wanted;
     if (!conference.hostNumber.empty())
@@ -67,15 +105,14 @@ void CallSimulation::start(LiveConference conference, Time now)
         member.host = id->phone == conference.hostNumber;
         running.members.push_back(member);
     }
-    for (Member& member : running.members)
-        ring(member, now);
 
     conference.members.clear();
     conference.conferencestate = 1;
     conference.joinedSeconds.clear();
     conference.recordedSeconds = 0;
     running.info = std::move(conference);
-    m_conferences.emplace(running.info.conferenceId, std::move(running));
+    const std::string id = running.info.conferenceId;
+    return &m_conferences.emplace(id, std::move(running)).first->second;
 }
 
 int CallSimulation::control(
@@ -90,6 +127,8 @@ int CallSimulation::control(
     if (conference.info.conferencestate != 1)
         return kConferenceEnded;
     runDue(conference, now);
+    if (conference.info.conferencestate != 1)
+        return kConferenceEnded;
 
     switch (command) {
     case kMuteAll:
@@ -188,19 +227,21 @@ CallSimulation::Step CallSimulation::advance(Time now)
 {
     Step step;
     for (auto& [id, conference] : m_conferences) {
-        if (conference.info.conferencestate != 1) {
-            if (!conference.endReported) {
-                conference.endReported = true;
-                step.changed.push_back(view(conference));
-                step.ended.push_back(step.changed.back());
+        if (conference.info.conferencestate == 1) {
+            runDue(conference, now);
+            if (conference.info.conferencestate == 1) {
+                if (conference.changed || conference.nextHeartbeat <= now) {
+                    conference.changed = false;
+                    conference.nextHeartbeat = now + m_timings.heartbeat;
+                    step.changed.push_back(view(conference));
+                }
+                continue;
             }
-            continue;
         }
-        runDue(conference, now);
-        if (conference.changed || conference.nextHeartbeat <= now) {
-            conference.changed = false;
-            conference.nextHeartbeat = now + m_timings.heartbeat;
+        if (!conference.endReported) {
+            conference.endReported = true;
             step.changed.push_back(view(conference));
+            step.ended.push_back(step.changed.back());
         }
     }
     pruneEnded();
@@ -221,6 +262,16 @@ CallSimulation::Time CallSimulation::nextDue() const
         due = std::min({ due, nextEvent(conference), conference.nextHeartbeat });
     }
     return due;
+}
+
+std::optional<ChurnRecord> CallSimulation::churnRecord(const std::string& conferenceId) const
+{
+    auto found = m_conferences.find(conferenceId);
+    if (found == m_conferences.end() || !found->second.churn)
+        return std::nullopt;
+    ChurnRecord record = found->second.churn->record();
+    record.ended = found->second.info.conferencestate != 1;
+    return record;
 }
 
 std::optional<LiveConference> CallSimulation::snapshot(const std::string& conferenceId) const
@@ -346,12 +397,43 @@ void CallSimulation::end(Conference& conference, Time now)
     m_endedOrder.push_back(conference.info.conferenceId);
 }
 
+void CallSimulation::churnOnce(Conference& conference, Time now)
+{
+    MemberChurn& churn = *conference.churn;
+    Member* member = findMember(conference, churn.phones()[churn.nextMember()]);
+    if (!member) {
+        churn.skip(); // removed by a command
+        return;
+    }
+    LiveMember& live = member->live;
+    const ChurnState next = churn.change({ live.callstate, live.speakstate, live.activetalker });
+    if (live.callstate == 1 && next.callstate != 1)
+        leave(conference, *member, now, next.callstate);
+    else if (live.callstate != 1 && next.callstate == 1)
+        member->joinedSince = now;
+    live.callstate = next.callstate;
+    live.speakstate = next.speakstate;
+    live.activetalker = next.activetalker;
+    conference.changed = true;
+}
+
 void CallSimulation::runDue(Conference& conference, Time until)
 {
     for (;;) {
         const Time at = nextEvent(conference);
         if (at > until)
             return;
+        if (conference.churn && conference.churn->nextDue() == at) {
+            if (!conference.churn->finished()) {
+                churnOnce(conference, at);
+                continue;
+            }
+            // The last changes go out as a running conference before the end hangs
+            // everyone up: the caller reports them, and the end comes on the next step.
+            if (!conference.changed)
+                end(conference, at);
+            return;
+        }
         if (conference.nextTalk == at) {
             talk(conference, at);
             continue;
@@ -377,6 +459,8 @@ void CallSimulation::runDue(Conference& conference, Time until)
 CallSimulation::Time CallSimulation::nextEvent(const Conference& conference) const
 {
     Time at = conference.nextTalk;
+    if (conference.churn)
+        at = std::min(at, conference.churn->nextDue());
     for (const Member& member : conference.members)
         at = std::min(at, member.due);
     return at;

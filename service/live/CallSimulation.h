@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConferenceHub.h"
+#include "MemberChurn.h"
 #include "SimulationTimings.h"
 
 #include <chrono>
@@ -28,6 +29,13 @@ public:
     explicit CallSimulation(SimulationSettings settings);
 
     void start(LiveConference conference, Time now);
+    // A conference whose members (the host's line aside) are not called but churn:
+    // they start in the churn's states, change at its pace once the conference is
+    // first watched, and the conference ends when the churn's time is up. Nobody
+    // talks or drops on their own. Control commands work as in any conference.
+    void startChurning(LiveConference conference, ChurnPace pace, Time now);
+    // Someone began watching the conference: a churn that waits for that begins.
+    void watched(const std::string& conferenceId, Time now);
     int control(
         const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId, Time now);
 
@@ -39,6 +47,7 @@ public:
 
     std::optional<LiveConference> snapshot(const std::string& conferenceId) const;
     std::vector<LiveConference> running(const std::string& owner) const;
+    std::optional<ChurnRecord> churnRecord(const std::string& conferenceId) const;
 
     const SimulationTimings& timings() const { return m_timings; }
 
@@ -64,8 +73,11 @@ private:
         std::vector<std::pair<std::string, std::chrono::milliseconds>> joinedTime; // by phone, first-seen order
         bool changed = true;
         bool endReported = false;
+        std::optional<MemberChurn> churn;
     };
 
+    Conference* admit(LiveConference conference, Time now);
+    void churnOnce(Conference& conference, Time now);
     int memberCommand(Conference& conference, int command, const std::string& phoneId, Time now);
     LiveConference view(const Conference& conference) const;
     Member* findMember(Conference& conference, const std::string& phone);

@@ -75,6 +75,16 @@ void ConferenceHub::start(LiveConference conference)
     m_impl->wake.notify_one();
 }
 
+void ConferenceHub::startChurning(LiveConference conference, ChurnPace pace)
+{
+    if (conference.startedAt == std::chrono::system_clock::time_point {})
+        conference.startedAt = std::chrono::system_clock::now();
+    std::lock_guard lock(m_impl->mutex);
+    m_impl->simulation.startChurning(std::move(conference), pace, std::chrono::steady_clock::now());
+    m_impl->poked = true;
+    m_impl->wake.notify_one();
+}
+
 int ConferenceHub::control(
     const std::string& owner, const std::string& conferenceId, int command, const std::string& phoneId)
 {
@@ -98,6 +108,12 @@ std::vector<LiveConference> ConferenceHub::running(const std::string& owner) con
 {
     std::lock_guard lock(m_impl->mutex);
     return m_impl->simulation.running(owner);
+}
+
+std::optional<ChurnRecord> ConferenceHub::churnRecord(const std::string& conferenceId) const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->simulation.churnRecord(conferenceId);
 }
 
 std::uint64_t ConferenceHub::subscribe(const std::string& conferenceId, Listener listener)
@@ -155,7 +171,8 @@ void ConferenceHub::Impl::run()
         if (stopping)
             break;
         poked = false;
-        const CallSimulation::Step step = simulation.advance(std::chrono::steady_clock::now());
+        const auto now = std::chrono::steady_clock::now();
+        const CallSimulation::Step step = simulation.advance(now);
 
         std::vector<std::pair<std::uint64_t, LiveConference>> firstDeliveries;
         {
@@ -164,8 +181,11 @@ void ConferenceHub::Impl::run()
                 auto subscriber = subscribers.find(token);
                 if (subscriber == subscribers.end())
                     continue;
-                if (auto conference = simulation.snapshot(subscriber->second.first))
+                if (auto conference = simulation.snapshot(subscriber->second.first)) {
                     firstDeliveries.emplace_back(token, std::move(*conference));
+                    // After the snapshot: the watcher's first state is the one before any change.
+                    simulation.watched(subscriber->second.first, now);
+                }
             }
         }
         pendingFirst.clear();

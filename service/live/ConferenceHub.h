@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MemberChurn.h"
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -59,6 +61,9 @@ public:
     // every member starts being called at once. A second start of a known id is
     // ignored; members with the same phone are called once.
     void start(LiveConference conference);
+    // Starts a conference whose members churn (CallSimulation::startChurning); the
+    // churn begins when the conference is first watched.
+    void startChurning(LiveConference conference, ChurnPace pace);
 
     // One ConferenceControl command (0, 1, 2, 3, 5, 6, 9, 10, 12, 16, 17). phoneId is
     // "phone,name" or "phone" as the client sends it; command 5 with a phone the
@@ -69,6 +74,8 @@ public:
     // Running conferences and recently ended ones (state 2).
     std::optional<LiveConference> snapshot(const std::string& conferenceId) const;
     std::vector<LiveConference> running(const std::string& owner) const;
+    // What the churn of a churning conference has done; nothing for another conference.
+    std::optional<ChurnRecord> churnRecord(const std::string& conferenceId) const;
 
     // The listener first hears the conference's current state, then every change
     // (members, flags, end) and a steady heartbeat, all on the hub's own thread. It may

@@ -27,14 +27,6 @@ std::string number(int value)
     return std::to_string(value);
 }
 
-std::string stampNow()
-{
-    std::string text = timetext::now();
-    text.erase(
-        std::remove_if(text.begin(), text.end(), [](char c) { return c == '-' || c == ':' || c == 'T'; }), text.end());
-    return text;
-}
-
 } // namespace
 
 ConferenceOperations::ConferenceOperations(ServiceContext& context)
@@ -131,7 +123,7 @@ std::string ConferenceOperations::create(const SoapRequest& request)
             return refuse(kInsufficientBalance);
         conference.meettime = timetext::format(now);
     }
-    conference.id = m_context.conferences.nextId(stampNow());
+    conference.id = m_context.conferences.nextId(timetext::stamp(std::time(nullptr)));
     conference.owner = request.regphoneid;
     conference.meettype = type;
     conference.autodial = request.number("inautocall") ? 1 : 0;

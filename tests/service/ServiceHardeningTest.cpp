@@ -125,6 +125,26 @@ TEST(HttpLimitsTest, SlowConnectionsNeitherHoldTheWorkersNorStayForever)
     EXPECT_EQ(untilClosed(stalled).find("<still open>"), std::string::npos) << "a stalled body is given up";
 }
 
+TEST(HttpLimitsTest, AnIdleConnectionIsClosedWithoutAnAnswerNobodyAskedFor)
+{
+    ServiceOptions options = ServiceHarness::defaults();
+    options.requestTimeoutMs = 300;
+    ServiceHarness harness(options);
+    const auto port = static_cast<std::uint16_t>(harness.service().httpPort());
+
+    RawClient silent(port);
+    RawClient kept(port);
+    kept.send("GET /no-such-page HTTP/1.1\r\nHost: x\r\n\r\n");
+    const auto answer = kept.receive();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->rfind("HTTP/1.1 404", 0), 0u) << *answer;
+    // A keep-alive client could send its next request just as the idle time runs out.
+    const std::string rest = untilClosed(kept);
+    EXPECT_EQ(rest.find("HTTP/1.1"), std::string::npos) << "no answer to a request never sent: " << rest;
+    EXPECT_EQ(rest.find("<still open>"), std::string::npos);
+    EXPECT_EQ(untilClosed(silent), "");
+}
+
 TEST(ReplayTest, ARepeatedStateChangingRequestIsRefusedAndReadsStayRepeatable)
 {
     ServiceHarness harness;

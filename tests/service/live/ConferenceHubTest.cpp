@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <condition_variable>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 using namespace cvservice;
@@ -125,4 +127,41 @@ TEST(ConferenceHub, WatchersHearTheCurrentStateAndNothingAfterLeaving)
     ASSERT_TRUE(later.waitFor([](const auto& events) { return !events.empty(); }));
     EXPECT_EQ(later.events().front().second.conferencestate, 2);
     EXPECT_EQ(recorder.events().size(), heard);
+}
+
+TEST(ConferenceHub, AChurnBeginsWithItsFirstWatcherWhoSeesEveryChange)
+{
+    Recorder recorder;
+    ConferenceHub hub(fast());
+    LiveConference churning = conference();
+    churning.members.clear();
+    for (int i = 0; i < 10; ++i)
+        churning.members.push_back({ "成员", std::to_string(13900000100LL + i) });
+    // Each member changes twice, half a second apart: time enough for a busy machine.
+    hub.startChurning(churning, ChurnPace { 20, 1s });
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(hub.churnRecord(kId)->begun) << "nobody watches yet";
+    EXPECT_FALSE(hub.churnRecord("2026120700002"));
+
+    hub.subscribe(kId, [&](const LiveConference& state) { recorder.add("watcher", state); });
+    ASSERT_TRUE(recorder.waitFor(
+        [](const auto& events) { return !events.empty() && events.back().second.conferencestate == 2; }));
+    const ChurnRecord record = *hub.churnRecord(kId);
+    EXPECT_TRUE(record.begun);
+    EXPECT_TRUE(record.ended);
+    EXPECT_EQ(record.made, 20);
+
+    std::map<std::string, std::vector<ChurnState>> seen;
+    for (const auto& [who, state] : recorder.events()) {
+        if (state.conferencestate != 1)
+            continue;
+        for (const LiveMember& member : state.members) {
+            const ChurnState now { member.callstate, member.speakstate, member.activetalker };
+            auto& states = seen[member.phone];
+            if (states.empty() || !(states.back() == now))
+                states.push_back(now);
+        }
+    }
+    for (std::size_t i = 0; i < record.phones.size(); ++i)
+        EXPECT_EQ(seen[record.phones[i]], record.history[i]) << record.phones[i];
 }
