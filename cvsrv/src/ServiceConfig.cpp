@@ -15,24 +15,25 @@ std::string envOr(const char* name, const char* fallback)
     return value && *value ? std::string(value) : std::string(fallback);
 }
 
-int envPortOr(const char* name, int fallback)
+// A whole decimal number within [low, high]; anything else leaves the fallback.
+long envNumberOr(const char* name, long fallback, long low, long high)
 {
     const char* value = std::getenv(name);
     if (!value || !*value)
         return fallback;
     char* end = nullptr;
-    const long port = std::strtol(value, &end, 10);
-    return (*end == '\0' && port > 0 && port < 65536) ? static_cast<int>(port) : fallback;
+    const long number = std::strtol(value, &end, 10);
+    return (*end == '\0' && number >= low && number <= high) ? number : fallback;
+}
+
+int envPortOr(const char* name, int fallback)
+{
+    return static_cast<int>(envNumberOr(name, fallback, 1, 65535));
 }
 
 long envMillisecondsOr(const char* name, long fallback)
 {
-    const char* value = std::getenv(name);
-    if (!value || !*value)
-        return fallback;
-    char* end = nullptr;
-    const long ms = std::strtol(value, &end, 10);
-    return (*end == '\0' && ms > 0 && ms <= 600000) ? ms : fallback;
+    return envNumberOr(name, fallback, 1, 600000);
 }
 
 } // namespace
