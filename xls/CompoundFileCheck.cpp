@@ -1,5 +1,8 @@
 #include "xls/CompoundFileCheck.h"
 
+#include "xls/LittleEndian.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -8,41 +11,31 @@ namespace xls {
 
 namespace {
 
+constexpr std::string_view kSignature { "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8 };
 constexpr std::size_t kHeaderSize = 512;
 constexpr std::size_t kEntrySize = 128;
 constexpr std::size_t kNameFieldBytes = 64;
+constexpr std::size_t kStartSectorOffset = 116;
 constexpr std::size_t kStreamSizeOffset = 120;
 constexpr std::size_t kHeaderFatEntries = 109;
 constexpr std::uint32_t kLastSector = 0xFFFFFFFA; // larger values mark chain ends and free sectors
-
-std::uint32_t u32(std::string_view bytes, std::size_t at)
-{
-    const auto b = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])); };
-    return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
-}
-
-std::uint16_t u16(std::string_view bytes, std::size_t at)
-{
-    return static_cast<std::uint16_t>(
-        static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
 
 class CompoundFile {
 public:
     CompoundFile(std::string_view bytes, std::size_t sectorSize)
         : m_bytes(bytes)
         , m_sectorSize(sectorSize)
-        , m_sectorCount((bytes.size() - kHeaderSize) / sectorSize)
+        // Sector i starts at (i + 1) sector sizes: the header takes the first one.
+        , m_sectorCount(bytes.size() < 2 * sectorSize ? 0 : bytes.size() / sectorSize - 1)
     {
     }
 
     bool holds(std::uint32_t sector) const { return sector < m_sectorCount; }
     std::string_view sector(std::uint32_t index) const
     {
-        return m_bytes.substr(kHeaderSize + std::size_t(index) * m_sectorSize, m_sectorSize);
+        return m_bytes.substr((std::size_t(index) + 1) * m_sectorSize, m_sectorSize);
     }
     std::size_t sectorCount() const { return m_sectorCount; }
-    std::size_t sectorSize() const { return m_sectorSize; }
 
     // The allocation table, from the header's sector list and the chain of list
     // sectors after it; sectors outside the file are left out.
@@ -50,13 +43,13 @@ public:
     {
         std::vector<std::uint32_t> fatSectors;
         for (std::size_t i = 0; i < kHeaderFatEntries; ++i)
-            fatSectors.push_back(u32(m_bytes, 0x4C + 4 * i));
-        std::uint32_t listSector = u32(m_bytes, 0x44);
+            fatSectors.push_back(loadU32(m_bytes, 0x4C + 4 * i));
+        std::uint32_t listSector = loadU32(m_bytes, 0x44);
         for (std::size_t hops = 0; holds(listSector) && hops < m_sectorCount; ++hops) {
             const std::string_view list = sector(listSector);
             for (std::size_t at = 0; at + 4 < list.size(); at += 4)
-                fatSectors.push_back(u32(list, at));
-            listSector = u32(list, list.size() - 4);
+                fatSectors.push_back(loadU32(list, at));
+            listSector = loadU32(list, list.size() - 4);
         }
         std::vector<std::uint32_t> table;
         for (const std::uint32_t fatSector : fatSectors) {
@@ -64,9 +57,27 @@ public:
                 continue;
             const std::string_view entries = sector(fatSector);
             for (std::size_t at = 0; at < entries.size(); at += 4)
-                table.push_back(u32(entries, at));
+                table.push_back(loadU32(entries, at));
         }
         return table;
+    }
+
+    // The bytes of the chain starting at first, at most limit of them; nullopt when
+    // the chain leaves the file or loops before that.
+    std::optional<std::string> chain(
+        std::uint32_t first, std::size_t limit, const std::vector<std::uint32_t>& table) const
+    {
+        std::string bytes;
+        for (std::uint32_t next = first; bytes.size() < limit && next < kLastSector;) {
+            if (!holds(next) || bytes.size() >= m_sectorCount * m_sectorSize)
+                return std::nullopt;
+            bytes.append(sector(next));
+            next = next < table.size() ? table[next] : kLastSector + 1;
+        }
+        if (bytes.size() < limit)
+            return std::nullopt;
+        bytes.resize(limit);
+        return bytes;
     }
 
 private:
@@ -78,13 +89,38 @@ private:
 bool entriesFit(std::string_view directorySector, std::size_t fileSize)
 {
     for (std::size_t at = 0; at + kEntrySize <= directorySector.size(); at += kEntrySize) {
-        const std::uint16_t nameLength = u16(directorySector, at + kNameFieldBytes);
+        const std::uint16_t nameLength = loadU16(directorySector, at + kNameFieldBytes);
         if (nameLength > kNameFieldBytes || nameLength % 2 != 0)
             return false;
-        if (u32(directorySector, at + kStreamSizeOffset) > fileSize)
+        if (loadU32(directorySector, at + kStreamSizeOffset) > fileSize)
             return false;
     }
     return true;
+}
+
+// The entry's name up to its first NUL, as freexl compares it; characters outside
+// ASCII never match the names looked for and become '?'.
+std::string entryName(std::string_view entry)
+{
+    const std::size_t length = std::min<std::size_t>(loadU16(entry, kNameFieldBytes), kNameFieldBytes);
+    std::string name;
+    for (std::size_t at = 0; at + 1 < length; at += 2) {
+        const std::uint16_t unit = loadU16(entry, at);
+        if (unit == 0)
+            break;
+        name.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
+    }
+    return name;
+}
+
+std::optional<CompoundFile> openCompoundFile(std::string_view file)
+{
+    if (file.size() < kHeaderSize)
+        return std::nullopt;
+    const std::uint16_t sectorShift = loadU16(file, 0x1E);
+    if (sectorShift != 9 && sectorShift != 12)
+        return std::nullopt;
+    return CompoundFile(file, std::size_t(1) << sectorShift);
 }
 
 } // namespace
@@ -93,21 +129,61 @@ bool directoryFitsFile(std::string_view file)
 {
     if (file.size() < kHeaderSize)
         return true; // not a compound file: freexl refuses it without reading a directory
-    const std::uint16_t sectorShift = u16(file, 0x1E);
-    if (sectorShift != 9 && sectorShift != 12)
+    const std::optional<CompoundFile> compound = openCompoundFile(file);
+    if (!compound)
         return false;
-    const CompoundFile compound(file, std::size_t(1) << sectorShift);
-    const std::vector<std::uint32_t> table = compound.allocationTable();
-    std::uint32_t next = u32(file, 0x30);
+    const std::vector<std::uint32_t> table = compound->allocationTable();
+    std::uint32_t next = loadU32(file, 0x30);
     // A chain longer than the file has sectors loops; freexl is then refused too.
     for (std::size_t hops = 0; next < kLastSector; ++hops) {
-        if (!compound.holds(next) || hops >= compound.sectorCount())
+        if (!compound->holds(next) || hops >= compound->sectorCount())
             return false;
-        if (!entriesFit(compound.sector(next), file.size()))
+        if (!entriesFit(compound->sector(next), file.size()))
             return false;
         next = next < table.size() ? table[next] : kLastSector + 1;
     }
     return true;
+}
+
+std::optional<std::string> workbookStream(std::string_view file)
+{
+    if (!file.starts_with(kSignature))
+        return std::string(file);
+    const std::optional<CompoundFile> compound = openCompoundFile(file);
+    if (!compound || !compound->holds(loadU32(file, 0x30)))
+        return std::string();
+    const std::uint32_t directory = loadU32(file, 0x30);
+
+    // freexl looks for the stream in the first directory sector only, and takes the
+    // mini stream from a root entry met before it.
+    const std::string_view entries = compound->sector(directory);
+    std::optional<std::string_view> root;
+    for (std::size_t at = 0; at + kEntrySize <= entries.size(); at += kEntrySize) {
+        const std::string_view entry = entries.substr(at, kEntrySize);
+        const std::string name = entryName(entry);
+        if (name == "Root Entry")
+            root = entry;
+        if (name != "Workbook" && name != "Book")
+            continue;
+        const std::vector<std::uint32_t> table = compound->allocationTable();
+        const std::uint32_t size = loadU32(entry, kStreamSizeOffset);
+        const bool hasMiniFat = loadU32(file, 0x40) > 0;
+        const std::uint32_t miniCutoff = hasMiniFat ? loadU32(file, 0x38) : 0;
+        if (size > miniCutoff)
+            return compound->chain(loadU32(entry, kStartSectorOffset), size, table);
+        // A small stream is read from the start of the mini stream, for its own size.
+        if (!root)
+            return std::string();
+        std::optional<std::string> mini
+            = compound->chain(loadU32(*root, kStartSectorOffset), loadU32(*root, kStreamSizeOffset), table);
+        if (!mini)
+            return std::string(); // freexl refuses a mini stream it cannot read whole
+        if (mini->size() < size)
+            return std::nullopt;
+        mini->resize(size);
+        return mini;
+    }
+    return std::string();
 }
 
 } // namespace xls

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace xls {
@@ -11,5 +13,12 @@ namespace xls {
 // chain every name length must fit its field and every stream size the file. The
 // rest of the structure is left to freexl, which refuses what it cannot follow.
 bool directoryFitsFile(std::string_view file);
+
+// The record stream freexl reads from a file, found as freexl finds it: the
+// "Workbook" (or "Book") stream of a compound file, in the mini stream when it is
+// small, or the whole file for the single-stream files of the oldest spreadsheet
+// versions. Empty when there is none; nullopt when the stream claims more bytes than
+// its container holds, which freexl would read past.
+std::optional<std::string> workbookStream(std::string_view file);
 
 } // namespace xls

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace xls {
 
@@ -33,6 +34,18 @@ inline void storeU32(char* at, std::uint32_t value)
 {
     storeU16(at, static_cast<std::uint16_t>(value & 0xFFFF));
     storeU16(at + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+// Readers of the same; the caller has checked that the bytes are there.
+inline std::uint16_t loadU16(std::string_view bytes, std::size_t at)
+{
+    return static_cast<std::uint16_t>(
+        static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+inline std::uint32_t loadU32(std::string_view bytes, std::size_t at)
+{
+    return loadU16(bytes, at) | static_cast<std::uint32_t>(loadU16(bytes, at + 2)) << 16;
 }
 
 } // namespace xls

@@ -1,5 +1,6 @@
 #include "xls/XlsReader.h"
 
+#include "xls/BiffRecordCheck.h"
 #include "xls/CompoundFileCheck.h"
 #include "xls/InputFile.h"
 #include "xls/NumberText.h"
@@ -51,6 +52,8 @@ Status XlsReader::read(const std::string& path, const std::string& sheetName, Sh
         return status;
     if (!directoryFitsFile(bytes))
         return damaged(path, FREEXL_CFBF_ILLEGAL_FAT_ENTRY);
+    if (const std::optional<std::string> stream = workbookStream(bytes); !stream || !recordStringsFit(*stream))
+        return damaged(path, FREEXL_CRAFTED_FILE);
 
     const void* raw = nullptr;
     const int opened = freexl_open(path.c_str(), &raw);

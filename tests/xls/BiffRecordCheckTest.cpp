@@ -1,0 +1,182 @@
+#include "xls/BiffRecordCheck.h"
+
+#include "SheetSamples.h"
+#include "TempFolder.h"
+#include "xls/BiffRecordStream.h"
+#include "xls/CompoundFileCheck.h"
+#include "xls/LittleEndian.h"
+#include "xls/XlsReader.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+using namespace xls;
+using namespace xls::test;
+
+namespace {
+
+constexpr std::uint16_t kBof = 0x0809;
+constexpr std::uint16_t kFormat = 0x041E;
+constexpr std::uint16_t kLabel = 0x0204;
+constexpr std::uint16_t kSheet = 0x0085;
+constexpr std::uint16_t kSst = 0x00FC;
+constexpr std::uint16_t kContinue = 0x003C;
+
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// A stream of one workbook globals BOF of the given version and the records after it.
+struct Stream {
+    explicit Stream(std::uint16_t version = 0x0600)
+    {
+        std::string bof;
+        appendU16(bof, version);
+        appendU16(bof, 0x0005);
+        records.add(kBof, bof);
+    }
+    Stream& add(std::uint16_t type, std::string_view data)
+    {
+        records.add(type, data);
+        return *this;
+    }
+    bool fits() const { return recordStringsFit(records.bytes()); }
+    BiffRecordStream records;
+};
+
+// A character count, an option byte and the characters, as one-byte characters.
+std::string unicodeString(std::uint16_t characters, std::string_view text, std::uint8_t options = 0)
+{
+    std::string out;
+    appendU16(out, characters);
+    appendU8(out, options);
+    return out + std::string(text);
+}
+
+std::string withPrefix(std::size_t zeros, const std::string& rest)
+{
+    return std::string(zeros, '\0') + rest;
+}
+
+std::string sstHeader(std::uint32_t strings)
+{
+    std::string out;
+    appendU32(out, strings);
+    appendU32(out, strings);
+    return out;
+}
+
+} // namespace
+
+// Found by fuzzing: freexl copied a FORMAT record's string for its forged length of
+// 65,535 two-byte characters, reading 128 KB past the record.
+TEST(BiffRecordCheck, StringsLongerThanTheirRecordAreRefused)
+{
+    EXPECT_TRUE(Stream().add(kFormat, withPrefix(2, unicodeString(8, "yyyy-m-d"))).fits());
+    EXPECT_FALSE(Stream().add(kFormat, withPrefix(2, unicodeString(0xFFFF, "yyyy-m-d", 0x01))).fits());
+    // Two-byte characters take twice the room the count says.
+    EXPECT_FALSE(Stream().add(kFormat, withPrefix(2, unicodeString(8, "yyyy-m-d", 0x01))).fits());
+    // A run count announced but cut off by the record's end.
+    EXPECT_FALSE(Stream().add(kFormat, withPrefix(2, unicodeString(0, "", 0x08))).fits());
+
+    EXPECT_TRUE(Stream().add(kLabel, withPrefix(6, unicodeString(5, "Alice"))).fits());
+    EXPECT_FALSE(Stream().add(kLabel, withPrefix(6, unicodeString(500, "Alice"))).fits());
+    std::string byteLabel(6, '\0');
+    appendU16(byteLabel, 700);
+    EXPECT_FALSE(Stream(0x0500).add(kLabel, byteLabel + "Alice").fits());
+
+    EXPECT_TRUE(Stream().add(kSheet, withPrefix(6, std::string("\x06\x00", 2) + "Sheet1")).fits());
+    EXPECT_FALSE(Stream().add(kSheet, withPrefix(6, std::string("\x06\x01", 2) + "Sheet1")).fits());
+
+    // The oldest single-stream files: BIFF3 begins with its own BOF record.
+    BiffRecordStream legacy;
+    legacy.add(0x0209, std::string(6, '\0'));
+    std::string legacyLabel(6, '\0');
+    appendU16(legacyLabel, 400);
+    legacy.add(kLabel, legacyLabel + "Bob");
+    EXPECT_FALSE(recordStringsFit(legacy.bytes()));
+
+    // Whatever follows a stream that does not begin with a BOF is never read.
+    BiffRecordStream headless;
+    headless.add(kLabel, withPrefix(6, unicodeString(500, "Alice")));
+    EXPECT_TRUE(recordStringsFit(headless.bytes()));
+}
+
+TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
+{
+    // "Alice" split after "Al": the rest follows in a CONTINUE record after a fresh
+    // option byte, then a whole second string.
+    const std::string split = sstHeader(2) + unicodeString(5, "Al");
+    const std::string rest = std::string(1, '\0') + "ice" + unicodeString(3, "Bob");
+    EXPECT_TRUE(Stream().add(kSst, split).add(kContinue, rest).fits());
+
+    // The rest is longer than the record that should hold it.
+    EXPECT_FALSE(
+        Stream().add(kSst, sstHeader(1) + unicodeString(60, "Al")).add(kContinue, std::string(1, '\0') + "ice").fits());
+    // The rest arrives as two-byte characters, twice the room.
+    EXPECT_FALSE(Stream().add(kSst, split).add(kContinue, std::string(1, '\x01') + "ice").fits());
+
+    // Formatting runs (4 bytes each) that reach past the record are skipped in the
+    // next one: 1,000 runs skip far past the next string header.
+    std::string rich = sstHeader(2);
+    appendU16(rich, 3);
+    appendU8(rich, 0x08);
+    appendU16(rich, 1000);
+    rich += "Bob";
+    EXPECT_FALSE(Stream().add(kSst, rich).add(kContinue, unicodeString(3, "Eve")).fits());
+
+    // A CONTINUE after any other record is not part of the table.
+    EXPECT_TRUE(Stream()
+                    .add(kSst, sstHeader(1) + unicodeString(3, "Bob"))
+                    .add(kLabel, withPrefix(6, unicodeString(3, "Eve")))
+                    .add(kContinue, unicodeString(900, "x"))
+                    .fits());
+}
+
+TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
+{
+    for (const char* name : { "contacts.xls", "long.xls" }) {
+        const std::optional<std::string> stream = workbookStream(bytesOf(fixture(name)));
+        ASSERT_TRUE(stream) << name;
+        ASSERT_GE(stream->size(), 4U) << name;
+        EXPECT_EQ(loadU16(*stream, 0), kBof) << name;
+        EXPECT_TRUE(recordStringsFit(*stream)) << name;
+    }
+
+    TempFolder folder;
+    const std::string written = folder.file("awkward.xls");
+    ASSERT_EQ(writeSheet(written, "Sheet1", awkwardRows()), "");
+    const std::optional<std::string> stream = workbookStream(bytesOf(written));
+    ASSERT_TRUE(stream);
+    EXPECT_TRUE(recordStringsFit(*stream));
+}
+
+TEST(BiffRecordCheck, ForgedFormatInARealWorkbookIsRefusedByTheReader)
+{
+    const std::string sound = bytesOf(fixture("contacts.xls"));
+    const std::optional<std::string> stream = workbookStream(sound);
+    ASSERT_TRUE(stream);
+    // The first FORMAT record of the stream, found again in the file by its bytes.
+    std::size_t at = 0;
+    while (at + 4 <= stream->size() && loadU16(*stream, at) != kFormat)
+        at += 4 + loadU16(*stream, at + 2);
+    ASSERT_LT(at + 16, stream->size()) << "the fixture has no FORMAT record";
+    const std::size_t inFile = sound.find(stream->substr(at, 16));
+    ASSERT_NE(inFile, std::string::npos);
+
+    std::string forged = sound;
+    forged[inFile + 6] = '\xFF';
+    forged[inFile + 7] = '\xFF';
+    EXPECT_FALSE(recordStringsFit(*workbookStream(forged)));
+
+    TempFolder folder;
+    const std::string path = folder.file("forged.xls");
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << forged;
+    SheetRows rows;
+    EXPECT_EQ(XlsReader().read(path, "Sheet1", rows).error(), FileError::NotAWorkbook);
+    EXPECT_TRUE(rows.empty());
+}
