@@ -22,15 +22,31 @@ constexpr std::uint16_t Label2 = 0x0004;
 constexpr std::uint16_t Sheet = 0x0085;
 constexpr std::uint16_t Sst = 0x00FC;
 constexpr std::uint16_t Continue = 0x003C;
+constexpr std::uint16_t Dimension = 0x0200;
+constexpr std::uint16_t Dimension2 = 0x0000;
 } // namespace record
 
 // freexl keeps one record at a time in a buffer of this size and stops at a larger one.
 constexpr std::size_t kMaxRecord = 8224;
 constexpr std::uint32_t kMaxSharedStrings = 1024 * 1024; // freexl gives up above this
+constexpr double kMaxCellBytes = 256.0 * 1024 * 1024; // nor does it allocate more cells than this
+constexpr double kCellBytes = 16;
 
 bool fits(std::string_view data, std::uint64_t end)
 {
     return end <= data.size();
+}
+
+// A sheet's declared rows and columns; freexl reads them from fixed places whether
+// or not the record is long enough, and so must the record be here.
+bool dimensionFits(std::string_view data, int version)
+{
+    const bool wideRows = version == 8;
+    if (!fits(data, wideRows ? 12 : 8))
+        return false;
+    const double rows = wideRows ? loadU32(data, 4) : loadU16(data, 2);
+    const double columns = loadU16(data, wideRows ? 10 : 6);
+    return kCellBytes * rows * columns <= kMaxCellBytes;
 }
 
 // A string with an option byte: bit 0 for two bytes a character, bit 3 for a run
@@ -163,7 +179,7 @@ private:
 
 } // namespace
 
-bool recordStringsFit(std::string_view stream)
+bool recordsFit(std::string_view stream)
 {
     int version = 0;
     std::uint16_t previousType = 0;
@@ -197,6 +213,8 @@ bool recordStringsFit(std::string_view stream)
                 fit = unicode ? fits(data, 8)
                         && fits(data, 8 + std::size_t(static_cast<std::uint8_t>(data[6])) * (data[7] ? 2 : 1))
                               : byteStringFits(data, 6, 1, 7);
+            else if (type == record::Dimension)
+                fit = dimensionFits(data, version);
             else if (type == record::Sst || (type == record::Continue && previousType == record::Sst))
                 fit = sharedStrings.add(data);
         } else {
@@ -208,6 +226,8 @@ bool recordStringsFit(std::string_view stream)
                 fit = byteStringFits(data, 7, 1, 8);
             else if (type == record::Label)
                 fit = byteStringFits(data, 6, 2, 8);
+            else if (type == record::Dimension || (type == record::Dimension2 && version == 2))
+                fit = dimensionFits(data, version);
         }
         if (!fit)
             return false;

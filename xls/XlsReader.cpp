@@ -52,7 +52,7 @@ Status XlsReader::read(const std::string& path, const std::string& sheetName, Sh
         return status;
     if (!directoryFitsFile(bytes))
         return damaged(path, FREEXL_CFBF_ILLEGAL_FAT_ENTRY);
-    if (const std::optional<std::string> stream = workbookStream(bytes); !stream || !recordStringsFit(*stream))
+    if (const std::optional<std::string> stream = workbookStream(bytes); !stream || !recordsFit(*stream))
         return damaged(path, FREEXL_CRAFTED_FILE);
 
     const void* raw = nullptr;

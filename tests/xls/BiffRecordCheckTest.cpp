@@ -23,6 +23,7 @@ constexpr std::uint16_t kLabel = 0x0204;
 constexpr std::uint16_t kSheet = 0x0085;
 constexpr std::uint16_t kSst = 0x00FC;
 constexpr std::uint16_t kContinue = 0x003C;
+constexpr std::uint16_t kDimension = 0x0200;
 
 std::string bytesOf(const std::string& path)
 {
@@ -44,7 +45,7 @@ struct Stream {
         records.add(type, data);
         return *this;
     }
-    bool fits() const { return recordStringsFit(records.bytes()); }
+    bool fits() const { return recordsFit(records.bytes()); }
     BiffRecordStream records;
 };
 
@@ -98,12 +99,12 @@ TEST(BiffRecordCheck, StringsLongerThanTheirRecordAreRefused)
     std::string legacyLabel(6, '\0');
     appendU16(legacyLabel, 400);
     legacy.add(kLabel, legacyLabel + "Bob");
-    EXPECT_FALSE(recordStringsFit(legacy.bytes()));
+    EXPECT_FALSE(recordsFit(legacy.bytes()));
 
     // Whatever follows a stream that does not begin with a BOF is never read.
     BiffRecordStream headless;
     headless.add(kLabel, withPrefix(6, unicodeString(500, "Alice")));
-    EXPECT_TRUE(recordStringsFit(headless.bytes()));
+    EXPECT_TRUE(recordsFit(headless.bytes()));
 }
 
 TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
@@ -137,6 +138,33 @@ TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
                     .fits());
 }
 
+// Found by fuzzing: a sheet that declared its size twice, the second time too large
+// to allocate, kept the new size with the old cells, and freexl walked past them.
+TEST(BiffRecordCheck, SheetSizesTooLargeToAllocateAreRefused)
+{
+    const auto dimension = [](std::uint32_t rows, std::uint16_t columns) {
+        std::string data;
+        appendU32(data, 0);
+        appendU32(data, rows);
+        appendU16(data, 0);
+        appendU16(data, columns);
+        appendU16(data, 0);
+        return data;
+    };
+    // The largest sheet the format holds still fits.
+    EXPECT_TRUE(Stream().add(kDimension, dimension(65536, 256)).fits());
+    EXPECT_FALSE(Stream().add(kDimension, dimension(1 << 20, 256)).fits());
+    EXPECT_FALSE(Stream().add(kDimension, dimension(0xFFFFFFFF, 0xFFFF)).fits());
+    // Cut short, the size would be read from whatever the previous record left.
+    EXPECT_FALSE(Stream().add(kDimension, dimension(10, 3).substr(0, 8)).fits());
+
+    std::string older(2, '\0');
+    appendU16(older, 60000);
+    appendU16(older, 0);
+    appendU16(older, 60000);
+    EXPECT_FALSE(Stream(0x0500).add(kDimension, older).fits());
+}
+
 TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
 {
     for (const char* name : { "contacts.xls", "long.xls" }) {
@@ -144,7 +172,7 @@ TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
         ASSERT_TRUE(stream) << name;
         ASSERT_GE(stream->size(), 4U) << name;
         EXPECT_EQ(loadU16(*stream, 0), kBof) << name;
-        EXPECT_TRUE(recordStringsFit(*stream)) << name;
+        EXPECT_TRUE(recordsFit(*stream)) << name;
     }
 
     TempFolder folder;
@@ -152,7 +180,7 @@ TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
     ASSERT_EQ(writeSheet(written, "Sheet1", awkwardRows()), "");
     const std::optional<std::string> stream = workbookStream(bytesOf(written));
     ASSERT_TRUE(stream);
-    EXPECT_TRUE(recordStringsFit(*stream));
+    EXPECT_TRUE(recordsFit(*stream));
 }
 
 TEST(BiffRecordCheck, ForgedFormatInARealWorkbookIsRefusedByTheReader)
@@ -171,7 +199,7 @@ TEST(BiffRecordCheck, ForgedFormatInARealWorkbookIsRefusedByTheReader)
     std::string forged = sound;
     forged[inFile + 6] = '\xFF';
     forged[inFile + 7] = '\xFF';
-    EXPECT_FALSE(recordStringsFit(*workbookStream(forged)));
+    EXPECT_FALSE(recordsFit(*workbookStream(forged)));
 
     TempFolder folder;
     const std::string path = folder.file("forged.xls");
