@@ -19,6 +19,8 @@ constexpr std::size_t kStartSectorOffset = 116;
 constexpr std::size_t kStreamSizeOffset = 120;
 constexpr std::size_t kHeaderFatEntries = 109;
 constexpr std::uint32_t kLastSector = 0xFFFFFFFA; // larger values mark chain ends and free sectors
+constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
+constexpr std::uint32_t kFreeSector = 0xFFFFFFFF;
 
 class CompoundFile {
 public:
@@ -37,24 +39,41 @@ public:
     }
     std::size_t sectorCount() const { return m_sectorCount; }
 
-    // The allocation table, from the header's sector list and the chain of list
-    // sectors after it; sectors outside the file are left out.
-    std::vector<std::uint32_t> allocationTable() const
+    // The allocation table, from the sectors the header lists and those the list
+    // sectors after it add, read as freexl reads them. nullopt when a listed sector
+    // lies outside the file: freexl computes sector offsets in 32 bits, so such a
+    // number wraps around to some other part of the file and its table would not
+    // be this one.
+    std::optional<std::vector<std::uint32_t>> allocationTable() const
     {
         std::vector<std::uint32_t> fatSectors;
-        for (std::size_t i = 0; i < kHeaderFatEntries; ++i)
-            fatSectors.push_back(loadU32(m_bytes, 0x4C + 4 * i));
+        for (std::size_t i = 0; i < kHeaderFatEntries; ++i) {
+            if (const std::uint32_t fatSector = loadU32(m_bytes, 0x4C + 4 * i); fatSector != kFreeSector)
+                fatSectors.push_back(fatSector);
+        }
+        const std::uint32_t listCount = loadU32(m_bytes, 0x48);
         std::uint32_t listSector = loadU32(m_bytes, 0x44);
-        for (std::size_t hops = 0; holds(listSector) && hops < m_sectorCount; ++hops) {
+        for (std::uint32_t read = 0; read < listCount; ++read) {
+            if (!holds(listSector) || read >= m_sectorCount)
+                return std::nullopt; // outside the file, or a list that loops
             const std::string_view list = sector(listSector);
-            for (std::size_t at = 0; at + 4 < list.size(); at += 4)
-                fatSectors.push_back(loadU32(list, at));
-            listSector = loadU32(list, list.size() - 4);
+            bool ended = false;
+            for (std::size_t at = 0; at + 4 <= list.size() && !ended; at += 4) {
+                const std::uint32_t entry = loadU32(list, at);
+                if (entry == kEndOfChain)
+                    ended = true;
+                else if (at + 4 == list.size())
+                    listSector = entry;
+                else if (entry != kFreeSector)
+                    fatSectors.push_back(entry);
+            }
+            if (ended)
+                break;
         }
         std::vector<std::uint32_t> table;
         for (const std::uint32_t fatSector : fatSectors) {
             if (!holds(fatSector))
-                continue;
+                return std::nullopt;
             const std::string_view entries = sector(fatSector);
             for (std::size_t at = 0; at < entries.size(); at += 4)
                 table.push_back(loadU32(entries, at));
@@ -132,15 +151,19 @@ bool directoryFitsFile(std::string_view file)
     const std::optional<CompoundFile> compound = openCompoundFile(file);
     if (!compound)
         return false;
-    const std::vector<std::uint32_t> table = compound->allocationTable();
+    const std::optional<std::vector<std::uint32_t>> table = compound->allocationTable();
     std::uint32_t next = loadU32(file, 0x30);
+    // freexl reads the first directory sector wherever its number points, wrapping
+    // around to the header for an end-of-chain mark.
+    if (!table || !compound->holds(next))
+        return false;
     // A chain longer than the file has sectors loops; freexl is then refused too.
     for (std::size_t hops = 0; next < kLastSector; ++hops) {
         if (!compound->holds(next) || hops >= compound->sectorCount())
             return false;
         if (!entriesFit(compound->sector(next), file.size()))
             return false;
-        next = next < table.size() ? table[next] : kLastSector + 1;
+        next = next < table->size() ? (*table)[next] : kLastSector + 1;
     }
     return true;
 }
@@ -165,20 +188,20 @@ std::optional<std::string> workbookStream(std::string_view file)
             root = entry;
         if (name != "Workbook" && name != "Book")
             continue;
-        const std::vector<std::uint32_t> table = compound->allocationTable();
+        const std::optional<std::vector<std::uint32_t>> table = compound->allocationTable();
+        if (!table)
+            return std::nullopt;
         const std::uint32_t size = loadU32(entry, kStreamSizeOffset);
         const bool hasMiniFat = loadU32(file, 0x40) > 0;
         const std::uint32_t miniCutoff = hasMiniFat ? loadU32(file, 0x38) : 0;
         if (size > miniCutoff)
-            return compound->chain(loadU32(entry, kStartSectorOffset), size, table);
+            return compound->chain(loadU32(entry, kStartSectorOffset), size, *table);
         // A small stream is read from the start of the mini stream, for its own size.
         if (!root)
             return std::string();
         std::optional<std::string> mini
-            = compound->chain(loadU32(*root, kStartSectorOffset), loadU32(*root, kStreamSizeOffset), table);
-        if (!mini)
-            return std::string(); // freexl refuses a mini stream it cannot read whole
-        if (mini->size() < size)
+            = compound->chain(loadU32(*root, kStartSectorOffset), loadU32(*root, kStreamSizeOffset), *table);
+        if (!mini || mini->size() < size)
             return std::nullopt;
         mini->resize(size);
         return mini;

@@ -51,7 +51,8 @@ TEST(XlsReader, LongSheetWhoseStringsContinueOverRecords)
 
 // Found by fuzzing: freexl converted as many bytes of a directory entry's name as its
 // forged length said, reading far past the 64-byte field, and allocated a stream's
-// forged size (4 GB) at once.
+// forged size (4 GB) at once; a directory numbered as the end of a chain was read
+// from the header.
 TEST(XlsReader, ForgedDirectoryEntriesAreRefusedBeforeFreexlReadsThem)
 {
     std::ifstream in(fixture("contacts.xls"), std::ios::binary);
@@ -75,6 +76,9 @@ TEST(XlsReader, ForgedDirectoryEntriesAreRefusedBeforeFreexlReadsThem)
         { "name length 27392", rootEntry + 64, std::string("\x00\x6B", 2) },
         { "odd name length", rootEntry + 64, std::string("\x15\x00", 2) },
         { "stream of 4 GB", workbookEntry + 120, std::string("\xFA\xF1\xFF\xFF", 4) },
+        // Sector offsets are computed in 32 bits: these wrap around to the header.
+        { "directory at the end-of-chain mark", 0x30, std::string("\xFF\xFF\xFF\xFF", 4) },
+        { "allocation sector past the end", 0x4C, std::string("\x00\x00\x80\x00", 4) },
     };
     TempFolder folder;
     for (const Forgery& forgery : forgeries) {
