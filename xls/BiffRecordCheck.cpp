@@ -2,6 +2,7 @@
 
 #include "xls/LittleEndian.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,24 +30,84 @@ constexpr std::uint16_t Dimension2 = 0x0000;
 // freexl keeps one record at a time in a buffer of this size and stops at a larger one.
 constexpr std::size_t kMaxRecord = 8224;
 constexpr std::uint32_t kMaxSharedStrings = 1024 * 1024; // freexl gives up above this
-constexpr double kMaxCellBytes = 256.0 * 1024 * 1024; // nor does it allocate more cells than this
-constexpr double kCellBytes = 16;
 
 bool fits(std::string_view data, std::uint64_t end)
 {
     return end <= data.size();
 }
 
-// A sheet's declared rows and columns; freexl reads them from fixed places whether
-// or not the record is long enough, and so must the record be here.
-bool dimensionFits(std::string_view data, int version)
+// A sheet's declared rows and columns, read from fixed places as freexl reads them
+// whether or not the record is long enough; nullopt when it is not.
+std::optional<std::uint64_t> declaredCells(std::string_view data, int version)
 {
     const bool wideRows = version == 8;
     if (!fits(data, wideRows ? 12 : 8))
+        return std::nullopt;
+    const std::uint64_t rows = wideRows ? loadU32(data, 4) : loadU16(data, 2);
+    return rows * loadU16(data, wideRows ? 10 : 6);
+}
+
+// The cells freexl allocates, at most: every declared size once, and for every sheet
+// that declares none the size of some sheet, as large as the largest declared or as
+// far as any cell reaches (freexl then sizes the sheet it last read, once per
+// undeclared sheet, and forgets the cells it had).
+class CellBudget {
+public:
+    void sheetBegins() { m_declaredHere = false; }
+    void sheetListed() { ++m_sheets; }
+    void declared(std::uint64_t cells)
+    {
+        m_declaredTotal += cells;
+        m_largest = std::max(m_largest, cells);
+        if (!m_declaredHere)
+            ++m_sheetsDeclared;
+        m_declaredHere = true;
+    }
+    void cellAt(std::uint16_t row, std::uint16_t column)
+    {
+        m_lastRow = std::max(m_lastRow, row);
+        m_lastColumn = std::max(m_lastColumn, column);
+    }
+    // The oldest versions have no sheet list: their one sheet is sized from its cells
+    // when they come before a declared size.
+    std::uint64_t cells(bool singleSheetVersion) const
+    {
+        // Rows and columns are counted from a cell's index plus one, and freexl adds
+        // one more to each for a sheet that declared no size.
+        const std::uint64_t reached = (std::uint64_t(m_lastRow) + 2) * (std::uint64_t(m_lastColumn) + 2);
+        const std::uint64_t undeclared = singleSheetVersion ? 1
+            : m_sheets > m_sheetsDeclared                   ? m_sheets - m_sheetsDeclared
+                                                            : 0;
+        return m_declaredTotal + undeclared * std::max(m_largest, reached);
+    }
+
+private:
+    std::uint64_t m_declaredTotal = 0;
+    std::uint64_t m_largest = 0;
+    std::uint64_t m_sheets = 0;
+    std::uint64_t m_sheetsDeclared = 0;
+    bool m_declaredHere = false;
+    std::uint16_t m_lastRow = 0;
+    std::uint16_t m_lastColumn = 0;
+};
+
+bool isCell(std::uint16_t type)
+{
+    switch (type) {
+    case 0x0002: // INTEGER, NUMBER, LABEL and BOOLERR of the oldest version
+    case 0x0003:
+    case 0x0004:
+    case 0x0005:
+    case 0x0203: // NUMBER
+    case 0x0204: // LABEL
+    case 0x0205: // BOOLERR
+    case 0x027E: // RK
+    case 0x00BD: // MULRK
+    case 0x00FD: // LABELSST
+        return true;
+    default:
         return false;
-    const double rows = wideRows ? loadU32(data, 4) : loadU16(data, 2);
-    const double columns = loadU16(data, wideRows ? 10 : 6);
-    return kCellBytes * rows * columns <= kMaxCellBytes;
+    }
 }
 
 // A string with an option byte: bit 0 for two bytes a character, bit 3 for a run
@@ -179,16 +240,17 @@ private:
 
 } // namespace
 
-bool recordsFit(std::string_view stream)
+RecordCheck checkRecords(std::string_view stream)
 {
     int version = 0;
     std::uint16_t previousType = 0;
     SharedStringsCheck sharedStrings;
+    CellBudget budget;
     for (std::size_t at = 0; at + 4 <= stream.size();) {
         const std::uint16_t type = loadU16(stream, at);
         const std::size_t size = loadU16(stream, at + 2);
         if (size > kMaxRecord || at + 4 + size > stream.size())
-            return true; // freexl stops reading here
+            break; // freexl stops reading here
         const std::string_view data = stream.substr(at + 4, size);
         at += 4 + size;
 
@@ -198,24 +260,36 @@ bool recordsFit(std::string_view stream)
             else
                 version = type == record::Bof2 ? 2 : type == record::Bof3 ? 3 : type == record::Bof4 ? 4 : -1;
             if (version < 0)
-                return true; // freexl refuses a stream that does not begin so
+                break; // freexl refuses a stream that does not begin so
             continue;
         }
 
         bool fit = true;
+        const bool dimension = type == record::Dimension || (type == record::Dimension2 && version == 2);
+        if (dimension) {
+            const std::optional<std::uint64_t> cells = declaredCells(data, version);
+            fit = cells.has_value();
+            if (cells)
+                budget.declared(*cells);
+        } else if (isCell(type) && fits(data, 4)) {
+            budget.cellAt(loadU16(data, 0), loadU16(data, 2));
+            if (type == 0x00BD && fits(data, 6))
+                budget.cellAt(loadU16(data, 0), loadU16(data, size - 2));
+        }
+        if (type == record::Bof)
+            budget.sheetBegins();
         if (version >= 5) {
             const bool unicode = version == 8;
             if (type == record::Format)
                 fit = unicode ? unicodeStringFits(data, 2, 4) : byteStringFits(data, 3, 1, 3);
             else if (type == record::Label)
                 fit = unicode ? unicodeStringFits(data, 6, 8) : byteStringFits(data, 6, 2, 8);
-            else if (type == record::Sheet)
+            else if (type == record::Sheet) {
                 fit = unicode ? fits(data, 8)
                         && fits(data, 8 + std::size_t(static_cast<std::uint8_t>(data[6])) * (data[7] ? 2 : 1))
                               : byteStringFits(data, 6, 1, 7);
-            else if (type == record::Dimension)
-                fit = dimensionFits(data, version);
-            else if (type == record::Sst || (type == record::Continue && previousType == record::Sst))
+                budget.sheetListed();
+            } else if (type == record::Sst || (type == record::Continue && previousType == record::Sst))
                 fit = sharedStrings.add(data);
         } else {
             if (type == record::Format2)
@@ -226,15 +300,13 @@ bool recordsFit(std::string_view stream)
                 fit = byteStringFits(data, 7, 1, 8);
             else if (type == record::Label)
                 fit = byteStringFits(data, 6, 2, 8);
-            else if (type == record::Dimension || (type == record::Dimension2 && version == 2))
-                fit = dimensionFits(data, version);
         }
         if (!fit)
-            return false;
+            return { false, budget.cells(version > 0 && version < 5) };
         if (type != record::Continue)
             previousType = type;
     }
-    return true;
+    return { true, budget.cells(version > 0 && version < 5) };
 }
 
 } // namespace xls

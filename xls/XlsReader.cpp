@@ -13,6 +13,11 @@ namespace xls {
 
 namespace {
 
+// One sheet of the largest size the format holds, 65,536 rows of 256 columns (256 MB
+// as freexl keeps cells); a workbook declaring more is refused before freexl
+// allocates it.
+constexpr std::uint64_t kMaxCells = 65536 * 256;
+
 struct FreexlCloser {
     void operator()(const void* handle) const { freexl_close(handle); }
 };
@@ -22,6 +27,11 @@ Status damaged(const std::string& path, int code)
 {
     return { FileError::NotAWorkbook,
         path + ": is not an Excel 97-2003 workbook or is damaged (freexl error " + std::to_string(code) + ")" };
+}
+
+Status tooLarge(const std::string& path)
+{
+    return { FileError::TooLarge, path + ": too large to read" };
 }
 
 std::string cellText(const FreeXL_CellValue& cell)
@@ -52,8 +62,12 @@ Status XlsReader::read(const std::string& path, const std::string& sheetName, Sh
         return status;
     if (!directoryFitsFile(bytes))
         return damaged(path, FREEXL_CFBF_ILLEGAL_FAT_ENTRY);
-    if (const std::optional<std::string> stream = workbookStream(bytes); !stream || !recordsFit(*stream))
+    const std::optional<std::string> stream = workbookStream(bytes);
+    const RecordCheck records = stream ? checkRecords(*stream) : RecordCheck { false };
+    if (!records.fits)
         return damaged(path, FREEXL_CRAFTED_FILE);
+    if (records.cells > kMaxCells)
+        return tooLarge(path);
 
     const void* raw = nullptr;
     const int opened = freexl_open(path.c_str(), &raw);
@@ -61,7 +75,7 @@ Status XlsReader::read(const std::string& path, const std::string& sheetName, Sh
     if (opened == FREEXL_FILE_NOT_FOUND)
         return { FileError::NotFound, path + ": no such file" };
     if (opened == FREEXL_INSUFFICIENT_MEMORY)
-        return { FileError::TooLarge, path + ": too large to read" };
+        return tooLarge(path);
     if (opened != FREEXL_OK)
         return damaged(path, opened);
 

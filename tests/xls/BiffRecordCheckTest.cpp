@@ -45,7 +45,8 @@ struct Stream {
         records.add(type, data);
         return *this;
     }
-    bool fits() const { return recordsFit(records.bytes()); }
+    bool fits() const { return checkRecords(records.bytes()).fits; }
+    std::uint64_t cells() const { return checkRecords(records.bytes()).cells; }
     BiffRecordStream records;
 };
 
@@ -99,12 +100,12 @@ TEST(BiffRecordCheck, StringsLongerThanTheirRecordAreRefused)
     std::string legacyLabel(6, '\0');
     appendU16(legacyLabel, 400);
     legacy.add(kLabel, legacyLabel + "Bob");
-    EXPECT_FALSE(recordsFit(legacy.bytes()));
+    EXPECT_FALSE(checkRecords(legacy.bytes()).fits);
 
     // Whatever follows a stream that does not begin with a BOF is never read.
     BiffRecordStream headless;
     headless.add(kLabel, withPrefix(6, unicodeString(500, "Alice")));
-    EXPECT_TRUE(recordsFit(headless.bytes()));
+    EXPECT_TRUE(checkRecords(headless.bytes()).fits);
 }
 
 TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
@@ -139,8 +140,9 @@ TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
 }
 
 // Found by fuzzing: a sheet that declared its size twice, the second time too large
-// to allocate, kept the new size with the old cells, and freexl walked past them.
-TEST(BiffRecordCheck, SheetSizesTooLargeToAllocateAreRefused)
+// to allocate, kept the new size with the old cells, and freexl walked past them; and
+// forged sizes of a few bytes each made freexl allocate gigabytes.
+TEST(BiffRecordCheck, CellsFreexlWouldAllocateAreCountedBeforeItDoes)
 {
     const auto dimension = [](std::uint32_t rows, std::uint16_t columns) {
         std::string data;
@@ -151,10 +153,37 @@ TEST(BiffRecordCheck, SheetSizesTooLargeToAllocateAreRefused)
         appendU16(data, 0);
         return data;
     };
-    // The largest sheet the format holds still fits.
-    EXPECT_TRUE(Stream().add(kDimension, dimension(65536, 256)).fits());
-    EXPECT_FALSE(Stream().add(kDimension, dimension(1 << 20, 256)).fits());
-    EXPECT_FALSE(Stream().add(kDimension, dimension(0xFFFFFFFF, 0xFFFF)).fits());
+    const auto sheet = [](std::string_view name) {
+        std::string data(6, '\0');
+        appendU8(data, static_cast<std::uint8_t>(name.size()));
+        appendU8(data, 0);
+        return data + std::string(name);
+    };
+    const auto number = [](std::uint16_t row, std::uint16_t column) {
+        std::string data;
+        appendU16(data, row);
+        appendU16(data, column);
+        appendU16(data, 0);
+        return data + std::string(8, '\0');
+    };
+    constexpr std::uint16_t kNumber = 0x0203;
+
+    // One sheet of the largest size the format holds, declared once, counts once.
+    EXPECT_EQ(
+        Stream().add(kSheet, sheet("A")).add(kBof, "").add(kDimension, dimension(65536, 256)).cells(), 65536U * 256);
+    // Every declaration counts, the same sheet's too.
+    EXPECT_EQ(Stream()
+                  .add(kSheet, sheet("A"))
+                  .add(kBof, "")
+                  .add(kDimension, dimension(10, 3))
+                  .add(kDimension, dimension(1 << 20, 256))
+                  .cells(),
+        30U + (1U << 20) * 256);
+    EXPECT_EQ(Stream().add(kDimension, dimension(0xFFFFFFFF, 0xFFFF)).cells(), 0xFFFFFFFFULL * 0xFFFF);
+    // Sheets that declare nothing are sized from the largest sheet or the farthest
+    // cell, once each.
+    EXPECT_EQ(
+        Stream().add(kSheet, sheet("A")).add(kSheet, sheet("B")).add(kNumber, number(99, 9)).cells(), 2U * 101 * 11);
     // Cut short, the size would be read from whatever the previous record left.
     EXPECT_FALSE(Stream().add(kDimension, dimension(10, 3).substr(0, 8)).fits());
 
@@ -162,7 +191,7 @@ TEST(BiffRecordCheck, SheetSizesTooLargeToAllocateAreRefused)
     appendU16(older, 60000);
     appendU16(older, 0);
     appendU16(older, 60000);
-    EXPECT_FALSE(Stream(0x0500).add(kDimension, older).fits());
+    EXPECT_EQ(Stream(0x0500).add(kDimension, older).cells(), 60000ULL * 60000);
 }
 
 TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
@@ -172,7 +201,10 @@ TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
         ASSERT_TRUE(stream) << name;
         ASSERT_GE(stream->size(), 4U) << name;
         EXPECT_EQ(loadU16(*stream, 0), kBof) << name;
-        EXPECT_TRUE(recordsFit(*stream)) << name;
+        const RecordCheck records = checkRecords(*stream);
+        EXPECT_TRUE(records.fits) << name;
+        EXPECT_GT(records.cells, 0U) << name;
+        EXPECT_LE(records.cells, 65536U * 256) << name;
     }
 
     TempFolder folder;
@@ -180,31 +212,43 @@ TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
     ASSERT_EQ(writeSheet(written, "Sheet1", awkwardRows()), "");
     const std::optional<std::string> stream = workbookStream(bytesOf(written));
     ASSERT_TRUE(stream);
-    EXPECT_TRUE(recordsFit(*stream));
+    EXPECT_TRUE(checkRecords(*stream).fits);
 }
 
-TEST(BiffRecordCheck, ForgedFormatInARealWorkbookIsRefusedByTheReader)
+TEST(BiffRecordCheck, ForgedRecordsInARealWorkbookAreRefusedByTheReader)
 {
     const std::string sound = bytesOf(fixture("contacts.xls"));
     const std::optional<std::string> stream = workbookStream(sound);
     ASSERT_TRUE(stream);
-    // The first FORMAT record of the stream, found again in the file by its bytes.
-    std::size_t at = 0;
-    while (at + 4 <= stream->size() && loadU16(*stream, at) != kFormat)
-        at += 4 + loadU16(*stream, at + 2);
-    ASSERT_LT(at + 16, stream->size()) << "the fixture has no FORMAT record";
-    const std::size_t inFile = sound.find(stream->substr(at, 16));
-    ASSERT_NE(inFile, std::string::npos);
-
-    std::string forged = sound;
-    forged[inFile + 6] = '\xFF';
-    forged[inFile + 7] = '\xFF';
-    EXPECT_FALSE(recordsFit(*workbookStream(forged)));
-
+    // Where the first record of a type starts in the file, found by its bytes.
+    const auto recordInFile = [&](std::uint16_t type) {
+        std::size_t at = 0;
+        while (at + 4 <= stream->size() && loadU16(*stream, at) != type)
+            at += 4 + loadU16(*stream, at + 2);
+        return at + 16 < stream->size() ? sound.find(stream->substr(at, 16)) : std::string::npos;
+    };
+    struct Forgery {
+        const char* what;
+        std::uint16_t type;
+        std::size_t at; // from the record's type field
+        std::string bytes;
+        FileError error;
+    };
+    const Forgery forgeries[] = {
+        { "format of 65,535 characters", kFormat, 6, "\xFF\xFF", FileError::NotAWorkbook },
+        { "sheet of 16,777,216 rows", kDimension, 8, std::string("\x00\x00\x00\x01", 4), FileError::TooLarge },
+    };
     TempFolder folder;
-    const std::string path = folder.file("forged.xls");
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << forged;
-    SheetRows rows;
-    EXPECT_EQ(XlsReader().read(path, "Sheet1", rows).error(), FileError::NotAWorkbook);
-    EXPECT_TRUE(rows.empty());
+    for (const Forgery& forgery : forgeries) {
+        const std::size_t inFile = recordInFile(forgery.type);
+        ASSERT_NE(inFile, std::string::npos) << forgery.what;
+        std::string forged = sound;
+        forged.replace(inFile + forgery.at, forgery.bytes.size(), forgery.bytes);
+
+        const std::string path = folder.file("forged.xls");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << forged;
+        SheetRows rows;
+        EXPECT_EQ(XlsReader().read(path, "Sheet1", rows).error(), forgery.error) << forgery.what;
+        EXPECT_TRUE(rows.empty());
+    }
 }
