@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace xls {
 
@@ -25,6 +26,8 @@ constexpr std::uint16_t Sst = 0x00FC;
 constexpr std::uint16_t Continue = 0x003C;
 constexpr std::uint16_t Dimension = 0x0200;
 constexpr std::uint16_t Dimension2 = 0x0000;
+constexpr std::uint16_t Eof = 0x000A;
+constexpr std::uint16_t MulRk = 0x00BD;
 } // namespace record
 
 // freexl keeps one record at a time in a buffer of this size and stops at a larger one.
@@ -47,46 +50,83 @@ std::optional<std::uint64_t> declaredCells(std::string_view data, int version)
     return rows * loadU16(data, wideRows ? 10 : 6);
 }
 
-// The cells freexl allocates, at most: every declared size once, and for every sheet
-// that declares none the size of some sheet, as large as the largest declared or as
-// far as any cell reaches (freexl then sizes the sheet it last read, once per
-// undeclared sheet, and forgets the cells it had).
-class CellBudget {
+// The sheets' sizes as freexl keeps them. Each sheet in the workbook's sheet list
+// starts at a stream offset; the substream that begins there (a BOF right after an
+// EOF) sizes it with its DIMENSION record. A sheet without one is sized after the
+// first pass, but freexl then allocates for the sheet it read last instead, once for
+// every such sheet, and loses the cells it had allocated before; a second DIMENSION
+// in one sheet loses them too. Those are refused as damaged, with the cells they
+// cost counted all the same.
+class SheetSizes {
 public:
-    void sheetBegins() { m_declaredHere = false; }
-    void sheetListed() { ++m_sheets; }
+    explicit SheetSizes(bool singleSheetVersion)
+        : m_singleSheetVersion(singleSheetVersion)
+    {
+        if (m_singleSheetVersion)
+            m_sheets.push_back({ 0, 0 });
+    }
+
+    void listed(std::uint32_t offset) { m_sheets.push_back({ offset, 0 }); }
+    void substreamAt(std::size_t offset)
+    {
+        m_active.reset();
+        for (std::size_t i = 0; i < m_sheets.size() && !m_active; ++i) {
+            if (m_sheets[i].offset == offset)
+                m_active = i;
+        }
+    }
     void declared(std::uint64_t cells)
     {
-        m_declaredTotal += cells;
+        m_cells += cells;
         m_largest = std::max(m_largest, cells);
-        if (!m_declaredHere)
-            ++m_sheetsDeclared;
-        m_declaredHere = true;
+        if (m_singleSheetVersion && (m_cellSeen || m_sheets[0].declarations > 0))
+            m_lost = true; // the sheet sized from its cells, or declared before, is sized again
+        if (m_singleSheetVersion)
+            m_active = 0;
+        if (m_active && ++m_sheets[*m_active].declarations > 1)
+            m_lost = true;
     }
     void cellAt(std::uint16_t row, std::uint16_t column)
     {
+        m_cellSeen = true;
         m_lastRow = std::max(m_lastRow, row);
         m_lastColumn = std::max(m_lastColumn, column);
     }
-    // The oldest versions have no sheet list: their one sheet is sized from its cells
-    // when they come before a declared size.
-    std::uint64_t cells(bool singleSheetVersion) const
+
+    // Cells allocated are lost; the workbook is damaged.
+    bool losesCells() const
     {
-        // Rows and columns are counted from a cell's index plus one, and freexl adds
-        // one more to each for a sheet that declared no size.
+        if (m_singleSheetVersion || !m_active)
+            return m_lost; // without a sheet read last, freexl stops before sizing any
+        const auto undeclared = static_cast<std::size_t>(std::count_if(
+            m_sheets.begin(), m_sheets.end(), [](const Sheet& sheet) { return sheet.declarations == 0; }));
+        return m_lost || undeclared > 1 || (undeclared == 1 && m_sheets[*m_active].declarations > 0);
+    }
+
+    // The most cells freexl allocates: every declaration, and for each sheet that
+    // declares none the size of the largest declaration or as far as any cell reaches
+    // (counted from a cell's index plus one, and freexl adds one more to each).
+    std::uint64_t cells() const
+    {
         const std::uint64_t reached = (std::uint64_t(m_lastRow) + 2) * (std::uint64_t(m_lastColumn) + 2);
-        const std::uint64_t undeclared = singleSheetVersion ? 1
-            : m_sheets > m_sheetsDeclared                   ? m_sheets - m_sheetsDeclared
-                                                            : 0;
-        return m_declaredTotal + undeclared * std::max(m_largest, reached);
+        const auto undeclared = static_cast<std::uint64_t>(std::count_if(
+            m_sheets.begin(), m_sheets.end(), [](const Sheet& sheet) { return sheet.declarations == 0; }));
+        return m_cells + std::max<std::uint64_t>(undeclared, m_singleSheetVersion) * std::max(m_largest, reached);
     }
 
 private:
-    std::uint64_t m_declaredTotal = 0;
+    struct Sheet {
+        std::size_t offset;
+        int declarations;
+    };
+
+    bool m_singleSheetVersion;
+    std::vector<Sheet> m_sheets;
+    std::optional<std::size_t> m_active;
+    std::uint64_t m_cells = 0;
     std::uint64_t m_largest = 0;
-    std::uint64_t m_sheets = 0;
-    std::uint64_t m_sheetsDeclared = 0;
-    bool m_declaredHere = false;
+    bool m_cellSeen = false;
+    bool m_lost = false;
     std::uint16_t m_lastRow = 0;
     std::uint16_t m_lastColumn = 0;
 };
@@ -245,8 +285,10 @@ RecordCheck checkRecords(std::string_view stream)
     int version = 0;
     std::uint16_t previousType = 0;
     SharedStringsCheck sharedStrings;
-    CellBudget budget;
-    for (std::size_t at = 0; at + 4 <= stream.size();) {
+    std::optional<SheetSizes> sheets;
+    bool fit = true;
+    for (std::size_t at = 0; fit && at + 4 <= stream.size();) {
+        const std::size_t offset = at;
         const std::uint16_t type = loadU16(stream, at);
         const std::size_t size = loadU16(stream, at + 2);
         if (size > kMaxRecord || at + 4 + size > stream.size())
@@ -261,23 +303,23 @@ RecordCheck checkRecords(std::string_view stream)
                 version = type == record::Bof2 ? 2 : type == record::Bof3 ? 3 : type == record::Bof4 ? 4 : -1;
             if (version < 0)
                 break; // freexl refuses a stream that does not begin so
+            sheets.emplace(version < 5);
             continue;
         }
 
-        bool fit = true;
-        const bool dimension = type == record::Dimension || (type == record::Dimension2 && version == 2);
-        if (dimension) {
+        if (type == record::Dimension || (type == record::Dimension2 && version == 2)) {
             const std::optional<std::uint64_t> cells = declaredCells(data, version);
             fit = cells.has_value();
             if (cells)
-                budget.declared(*cells);
+                sheets->declared(*cells);
         } else if (isCell(type) && fits(data, 4)) {
-            budget.cellAt(loadU16(data, 0), loadU16(data, 2));
-            if (type == 0x00BD && fits(data, 6))
-                budget.cellAt(loadU16(data, 0), loadU16(data, size - 2));
+            sheets->cellAt(loadU16(data, 0), loadU16(data, 2));
+            if (type == record::MulRk && fits(data, 6))
+                sheets->cellAt(loadU16(data, 0), loadU16(data, size - 2));
         }
-        if (type == record::Bof)
-            budget.sheetBegins();
+        if (type == record::Bof && previousType == record::Eof)
+            sheets->substreamAt(offset);
+
         if (version >= 5) {
             const bool unicode = version == 8;
             if (type == record::Format)
@@ -288,7 +330,8 @@ RecordCheck checkRecords(std::string_view stream)
                 fit = unicode ? fits(data, 8)
                         && fits(data, 8 + std::size_t(static_cast<std::uint8_t>(data[6])) * (data[7] ? 2 : 1))
                               : byteStringFits(data, 6, 1, 7);
-                budget.sheetListed();
+                if (fit)
+                    sheets->listed(loadU32(data, 0));
             } else if (type == record::Sst || (type == record::Continue && previousType == record::Sst))
                 fit = sharedStrings.add(data);
         } else {
@@ -301,12 +344,12 @@ RecordCheck checkRecords(std::string_view stream)
             else if (type == record::Label)
                 fit = byteStringFits(data, 6, 2, 8);
         }
-        if (!fit)
-            return { false, budget.cells(version > 0 && version < 5) };
         if (type != record::Continue)
             previousType = type;
     }
-    return { true, budget.cells(version > 0 && version < 5) };
+    if (!sheets)
+        return { fit, 0 };
+    return { fit && !sheets->losesCells(), sheets->cells() };
 }
 
 } // namespace xls

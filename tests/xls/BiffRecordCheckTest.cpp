@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 using namespace xls;
 using namespace xls::test;
@@ -24,6 +25,8 @@ constexpr std::uint16_t kSheet = 0x0085;
 constexpr std::uint16_t kSst = 0x00FC;
 constexpr std::uint16_t kContinue = 0x003C;
 constexpr std::uint16_t kDimension = 0x0200;
+constexpr std::uint16_t kNumber = 0x0203;
+constexpr std::uint16_t kEof = 0x000A;
 
 std::string bytesOf(const std::string& path)
 {
@@ -139,59 +142,96 @@ TEST(BiffRecordCheck, SharedStringsMayContinueIntoOneMoreRecordOnly)
                     .fits());
 }
 
-// Found by fuzzing: a sheet that declared its size twice, the second time too large
-// to allocate, kept the new size with the old cells, and freexl walked past them; and
-// forged sizes of a few bytes each made freexl allocate gigabytes.
-TEST(BiffRecordCheck, CellsFreexlWouldAllocateAreCountedBeforeItDoes)
+namespace {
+
+std::string dimension(std::uint32_t rows, std::uint16_t columns)
 {
-    const auto dimension = [](std::uint32_t rows, std::uint16_t columns) {
-        std::string data;
-        appendU32(data, 0);
-        appendU32(data, rows);
-        appendU16(data, 0);
-        appendU16(data, columns);
-        appendU16(data, 0);
-        return data;
-    };
-    const auto sheet = [](std::string_view name) {
-        std::string data(6, '\0');
-        appendU8(data, static_cast<std::uint8_t>(name.size()));
-        appendU8(data, 0);
-        return data + std::string(name);
-    };
-    const auto number = [](std::uint16_t row, std::uint16_t column) {
-        std::string data;
-        appendU16(data, row);
-        appendU16(data, column);
-        appendU16(data, 0);
-        return data + std::string(8, '\0');
-    };
-    constexpr std::uint16_t kNumber = 0x0203;
+    std::string data;
+    appendU32(data, 0);
+    appendU32(data, rows);
+    appendU16(data, 0);
+    appendU16(data, columns);
+    appendU16(data, 0);
+    return data;
+}
 
-    // One sheet of the largest size the format holds, declared once, counts once.
-    EXPECT_EQ(
-        Stream().add(kSheet, sheet("A")).add(kBof, "").add(kDimension, dimension(65536, 256)).cells(), 65536U * 256);
-    // Every declaration counts, the same sheet's too.
-    EXPECT_EQ(Stream()
-                  .add(kSheet, sheet("A"))
-                  .add(kBof, "")
-                  .add(kDimension, dimension(10, 3))
-                  .add(kDimension, dimension(1 << 20, 256))
-                  .cells(),
-        30U + (1U << 20) * 256);
-    EXPECT_EQ(Stream().add(kDimension, dimension(0xFFFFFFFF, 0xFFFF)).cells(), 0xFFFFFFFFULL * 0xFFFF);
-    // Sheets that declare nothing are sized from the largest sheet or the farthest
-    // cell, once each.
-    EXPECT_EQ(
-        Stream().add(kSheet, sheet("A")).add(kSheet, sheet("B")).add(kNumber, number(99, 9)).cells(), 2U * 101 * 11);
+std::string number(std::uint16_t row, std::uint16_t column)
+{
+    std::string data;
+    appendU16(data, row);
+    appendU16(data, column);
+    appendU16(data, 0);
+    return data + std::string(8, '\0');
+}
+
+struct Record {
+    std::uint16_t type;
+    std::string data;
+};
+
+// A workbook stream: the globals with the sheet list, then each sheet's substream at
+// the offset its list entry gives.
+RecordCheck checkWorkbook(const std::vector<std::vector<Record>>& sheets)
+{
+    Stream stream;
+    std::vector<std::size_t> entries;
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        entries.push_back(stream.records.size());
+        stream.add(kSheet, std::string(6, '\0') + std::string("\x01\x00", 2) + "S");
+    }
+    stream.add(kEof, "");
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        stream.records.patchU32(entries[i] + 4, static_cast<std::uint32_t>(stream.records.size()));
+        stream.add(kBof, std::string("\x00\x06\x10\x00", 4));
+        for (const Record& record : sheets[i])
+            stream.add(record.type, record.data);
+        stream.add(kEof, "");
+    }
+    return checkRecords(stream.records.bytes());
+}
+
+} // namespace
+
+// Found by fuzzing: a sheet that declared its size twice, the second time too large
+// to allocate, kept the new size with the old cells and freexl walked past them;
+// forged sizes of a few bytes made freexl allocate gigabytes; and cells allocated for
+// one sheet were lost when freexl sized the next.
+TEST(BiffRecordCheck, CellsFreexlWouldAllocateAreCountedAndLostOnesRefused)
+{
+    // One sheet of the largest size the format holds.
+    RecordCheck check = checkWorkbook({ { { kDimension, dimension(65536, 256) } } });
+    EXPECT_TRUE(check.fits);
+    EXPECT_EQ(check.cells, 65536U * 256);
+
+    // Declared twice: both count, and the first allocation is lost.
+    check = checkWorkbook({ { { kDimension, dimension(10, 3) }, { kDimension, dimension(1 << 20, 256) } } });
+    EXPECT_FALSE(check.fits);
+    EXPECT_EQ(check.cells, 30U + (1U << 20) * 256);
+
+    // A sheet without a size is sized from the farthest cell, plus one each way.
+    check = checkWorkbook({ { { kNumber, number(99, 9) } } });
+    EXPECT_TRUE(check.fits);
+    EXPECT_EQ(check.cells, 101U * 11);
+    // Sized after the first pass as the sheet read last, which was declared: the
+    // cells allocated for it are lost.
+    EXPECT_FALSE(checkWorkbook({ {}, { { kDimension, dimension(10, 3) } } }).fits);
+    EXPECT_TRUE(checkWorkbook({ { { kDimension, dimension(10, 3) } }, {} }).fits);
+    EXPECT_FALSE(checkWorkbook({ {}, {} }).fits);
+
+    EXPECT_EQ(checkWorkbook({ { { kDimension, dimension(0xFFFFFFFF, 0xFFFF) } } }).cells, 0xFFFFFFFFULL * 0xFFFF);
     // Cut short, the size would be read from whatever the previous record left.
-    EXPECT_FALSE(Stream().add(kDimension, dimension(10, 3).substr(0, 8)).fits());
+    EXPECT_FALSE(checkWorkbook({ { { kDimension, dimension(10, 3).substr(0, 8) } } }).fits);
 
+    // The oldest versions hold one sheet, sized from its cells when they come first.
+    BiffRecordStream legacy;
+    legacy.add(0x0209, std::string(6, '\0'));
+    legacy.add(kNumber, number(5, 5));
     std::string older(2, '\0');
-    appendU16(older, 60000);
+    appendU16(older, 10);
     appendU16(older, 0);
-    appendU16(older, 60000);
-    EXPECT_EQ(Stream(0x0500).add(kDimension, older).cells(), 60000ULL * 60000);
+    appendU16(older, 3);
+    legacy.add(kDimension, older);
+    EXPECT_FALSE(checkRecords(legacy.bytes()).fits);
 }
 
 TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
