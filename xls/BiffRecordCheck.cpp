@@ -312,14 +312,19 @@ RecordCheck checkRecords(std::string_view stream)
             fit = cells.has_value();
             if (cells)
                 sheets->declared(*cells);
-        } else if (isCell(type) && fits(data, 4)) {
-            sheets->cellAt(loadU16(data, 0), loadU16(data, 2));
-            if (type == record::MulRk && fits(data, 6))
+        } else if (isCell(type)) {
+            // freexl takes a cell's place from whatever the buffer holds.
+            fit = fits(data, 4);
+            if (fit)
+                sheets->cellAt(loadU16(data, 0), loadU16(data, 2));
+            if (fit && type == record::MulRk && fits(data, 6))
                 sheets->cellAt(loadU16(data, 0), loadU16(data, size - 2));
         }
         if (type == record::Bof && previousType == record::Eof)
             sheets->substreamAt(offset);
 
+        if (!fit)
+            break;
         if (version >= 5) {
             const bool unicode = version == 8;
             if (type == record::Format)

@@ -232,6 +232,11 @@ TEST(BiffRecordCheck, CellsFreexlWouldAllocateAreCountedAndLostOnesRefused)
     appendU16(older, 3);
     legacy.add(kDimension, older);
     EXPECT_FALSE(checkRecords(legacy.bytes()).fits);
+    // A cell too short to hold its place would be placed by the previous record's bytes.
+    BiffRecordStream shortCell;
+    shortCell.add(0x0009, std::string(4, '\0'));
+    shortCell.add(0x0002, "");
+    EXPECT_FALSE(checkRecords(shortCell.bytes()).fits);
 }
 
 TEST(BiffRecordCheck, WorkbooksFromSpreadsheetProgramsAndOurWriterPass)
