@@ -1,11 +1,10 @@
 #include "ControlRequest.h"
 
 #include "RandomToken.h"
+#include "common/JsonReading.h"
 
 #include <httplib.h>
 #include <json/json.h>
-
-#include <memory>
 
 namespace cvservice::controlrequest {
 
@@ -35,14 +34,13 @@ std::optional<Json::Value> changeRequest(
         reply(response, Json::Value("send the request as application/json"), 415);
         return std::nullopt;
     }
-    Json::Value wanted;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     std::string errors;
-    if (!reader->parse(request.body.data(), request.body.data() + request.body.size(), &wanted, &errors)) {
+    const std::optional<Json::Value> read = corvana::readJson(request.body, &errors);
+    if (!read) {
         reply(response, Json::Value("bad JSON: " + errors), 400);
         return std::nullopt;
     }
+    Json::Value wanted = *read;
     if (!wanted.isObject() || !wanted["token"].isString()
         || !RandomToken::sameText(wanted["token"].asString(), token)) {
         reply(response, Json::Value("the token is missing or wrong"), 403);

@@ -1,12 +1,12 @@
 #include "MonitorRequest.h"
 
+#include "common/JsonReading.h"
 #include "cvsrv/CUtility.h"
 
 #include <json/json.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <strings.h>
 
 namespace cvservice {
@@ -17,12 +17,8 @@ constexpr std::size_t kMaxPhone = 32;
 
 std::optional<Json::Value> parseObject(const std::string& text)
 {
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = false;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value value;
-    std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors) || !value.isObject())
+    std::optional<Json::Value> value = corvana::readJson(text);
+    if (!value || !value->isObject())
         return std::nullopt;
     return value;
 }

@@ -1,8 +1,8 @@
 #include "core/conference/MonitorMessageDecoder.h"
 
-#include <json/json.h>
+#include "common/JsonReading.h"
 
-#include <memory>
+#include <json/value.h>
 
 namespace {
 
@@ -29,14 +29,10 @@ MonitorMessage status(const Json::Value& object)
 
 MonitorMessage MonitorMessageDecoder::decode(std::string_view object)
 {
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = false;
-    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value message;
-    std::string errors;
-    if (!reader->parse(object.data(), object.data() + object.size(), &message, &errors) || !message.isObject()
-        || !message["key"].isString())
+    const std::optional<Json::Value> read = corvana::readJson(object);
+    if (!read || !read->isObject() || !(*read)["key"].isString())
         return MonitorIgnored { MonitorIgnored::Reason::NotJson };
+    const Json::Value& message = *read;
 
     const std::string key = message["key"].asString();
     if (key == "verify")

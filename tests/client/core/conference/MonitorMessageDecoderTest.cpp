@@ -79,4 +79,7 @@ TEST(MonitorMessageDecoderTest, UnknownKeysAndGarbageAreIgnored)
     for (const char* text :
         { "", "not json", "{\"key\":\"monitor\"", "[1,2]", R"({"key":5})", R"({"value":"成功"})", "\"成功\"" })
         EXPECT_EQ(ignoredReason(MonitorMessageDecoder::decode(text)), MonitorIgnored::Reason::NotJson) << text;
+    // Nested past the reader's limit: ignored, not thrown.
+    const std::string deep = R"({"key":"monitor","phonelist":)" + std::string(2000, '[') + std::string(2000, ']') + "}";
+    EXPECT_EQ(ignoredReason(MonitorMessageDecoder::decode(deep)), MonitorIgnored::Reason::NotJson);
 }
