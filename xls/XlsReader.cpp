@@ -13,10 +13,11 @@ namespace xls {
 
 namespace {
 
-// One sheet of the largest size the format holds, 65,536 rows of 256 columns (256 MB
-// as freexl keeps cells); a workbook declaring more is refused before freexl
-// allocates it.
-constexpr std::uint64_t kMaxCells = 65536 * 256;
+// Sheets are read whole, a text for every cell up to the declared size, and freexl
+// keeps 16 bytes a cell besides. A workbook declaring more than 65,536 rows of 64
+// columns (far beyond any address book) is refused as too large before freexl
+// allocates it: a few forged bytes would otherwise cost gigabytes and minutes.
+constexpr std::uint64_t kMaxCells = 65536 * 64;
 
 struct FreexlCloser {
     void operator()(const void* handle) const { freexl_close(handle); }
