@@ -136,13 +136,13 @@ bool isCell(std::uint16_t type)
     switch (type) {
     case 0x0002: // INTEGER, NUMBER, LABEL and BOOLERR of the oldest version
     case 0x0003:
-    case 0x0004:
+    case record::Label2:
     case 0x0005:
     case 0x0203: // NUMBER
-    case 0x0204: // LABEL
+    case record::Label:
     case 0x0205: // BOOLERR
     case 0x027E: // RK
-    case 0x00BD: // MULRK
+    case record::MulRk:
     case 0x00FD: // LABELSST
         return true;
     default:
