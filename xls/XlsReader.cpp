@@ -14,10 +14,10 @@ namespace xls {
 namespace {
 
 // Sheets are read whole, a text for every cell up to the declared size, and freexl
-// keeps 16 bytes a cell besides. A workbook declaring more than 65,536 rows of 64
+// keeps 16 bytes a cell besides. A workbook declaring more than 65,536 rows of 16
 // columns (far beyond any address book) is refused as too large before freexl
-// allocates it: a few forged bytes would otherwise cost gigabytes and minutes.
-constexpr std::uint64_t kMaxCells = 65536 * 64;
+// allocates it: a few forged bytes would otherwise cost gigabytes and seconds.
+constexpr std::uint64_t kMaxCells = 65536 * 16;
 
 struct FreexlCloser {
     void operator()(const void* handle) const { freexl_close(handle); }
