@@ -32,6 +32,7 @@ void LiveRoster::loadRunning()
 {
     m_running = true;
     m_repainted = false;
+    m_removed.clear();
 }
 
 void LiveRoster::loadComposing()
@@ -45,6 +46,7 @@ void LiveRoster::clear()
     m_filter.clear();
     m_presence.clear();
     m_holds.clear();
+    m_removed.clear();
     for (RosterList list : { RosterList::Waiting, RosterList::Joined }) {
         notify([list](RosterObserver& o) { o.listAboutToBeReset(list); });
         rows(list).clear();
@@ -127,6 +129,7 @@ void LiveRoster::keep(RosterEntries& entries, const ContactRecord& entry)
 
 void LiveRoster::add(const ContactRecord& entry)
 {
+    m_removed.erase(entry.phone);
     showWaiting(entry);
     m_waitingEntries.add(entry);
     notifyCounters();
@@ -224,10 +227,12 @@ bool LiveRoster::applyMembers(const std::vector<ContactRecord>& members)
         // entry of the other array.
         if (member.phone.empty())
             continue;
-        if (member.callstate == 1)
+        if (member.callstate == 1) {
+            m_removed.erase(member.phone);
             join(member);
-        else
+        } else if (!m_removed.contains(member.phone)) {
             leave(member);
+        }
     }
     notify([](RosterObserver& o) { o.memberListEnds(); });
     notifyCounters();
@@ -315,6 +320,7 @@ void LiveRoster::conferenceEnded(std::string_view hostNumber)
     m_joinedEntries.clear();
     m_presence.clear();
     m_holds.clear();
+    m_removed.clear();
 
     int first = -1;
     int last = -1;
@@ -341,8 +347,10 @@ std::optional<MemberCommand> LiveRoster::clickWord(RosterList list, int row, int
     const std::string phoneAndName = clicked.phone + ',' + clicked.name;
     if (list == RosterList::Waiting && word == 0) {
         std::optional<MemberCommand> command;
-        if (m_running)
+        if (m_running) {
             command = MemberCommand { MemberCommand::Remove, clicked.phone };
+            m_removed.insert(clicked.phone);
+        }
         // The entry goes with its row, or the next filter would bring the deleted
         // participant back. A row that has no entry of its own leaves the array alone.
         const std::string phone = clicked.phone;

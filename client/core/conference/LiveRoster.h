@@ -98,6 +98,9 @@ public:
 
     // A click on word `word` of the operation cell of a shown row. Applies what the
     // click changes in the lists and returns the control command to send, if any.
+    // A member removed while the conference runs stays out of the lists until it
+    // joins again or is added again: a member list sent before the service heard of
+    // the removal still holds it.
     std::optional<MemberCommand> clickWord(RosterList list, int row, int word);
 
     int rowCount(RosterList list) const { return rows(list).count(); }
@@ -169,4 +172,5 @@ private:
     Counters m_counters;
     std::unordered_map<std::string, Presence, PhoneHash, std::equal_to<>> m_presence;
     std::set<std::pair<SteadyTime, std::string>, std::less<>> m_holds;
+    std::set<std::string, std::less<>> m_removed; // phones removed while running
 };

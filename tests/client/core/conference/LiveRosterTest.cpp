@@ -325,6 +325,29 @@ TEST_F(LiveRosterTest, OperationWordsGiveTheirCommands)
     EXPECT_EQ(phones(RosterList::Waiting), (Strings { "1111111" }));
 }
 
+// A member list sent before the service heard of the removal still holds the member.
+TEST_F(LiveRosterTest, RemovedMemberStaysOutUntilItJoinsOrIsAddedAgain)
+{
+    roster.loadRunning();
+    roster.applyMemberList(list({ item("张三", "1111111", 2), item("李四", "2222222", 2) }));
+    ASSERT_EQ(roster.clickWord(RosterList::Waiting, 0, 0), (MemberCommand { 10, "1111111" }));
+
+    roster.applyMemberList(list({ item("张三", "1111111", 2), item("李四", "2222222", 0) }));
+    EXPECT_EQ(phones(RosterList::Waiting), (Strings { "2222222" }));
+    EXPECT_EQ(operation("2222222"), WaitingOperation::DeleteHangUp);
+
+    // Called in again by somebody: the member is back, and so is its way back to waiting.
+    roster.applyMemberList(list({ item("张三", "1111111", 1) }));
+    EXPECT_EQ(phones(RosterList::Joined), (Strings { "1111111" }));
+    roster.applyMemberList(list({ item("张三", "1111111", 2) }));
+    EXPECT_EQ(phones(RosterList::Waiting), (Strings { "2222222", "1111111" }));
+
+    ASSERT_EQ(roster.clickWord(RosterList::Waiting, 1, 0), (MemberCommand { 10, "1111111" }));
+    roster.add(participant("张三", "1111111"));
+    roster.applyMemberList(list({ item("张三", "1111111", 0) }));
+    EXPECT_EQ(operation("1111111"), WaitingOperation::DeleteHangUp);
+}
+
 TEST_F(LiveRosterTest, SpeakingOutlastsTheTalkerFlagByTheHold)
 {
     roster.loadRunning();
